@@ -1,0 +1,74 @@
+// Everything the machine needs from the platform, behind one narrow port: the
+// clock, letting events run, sounds, message boxes, the high-score store and
+// ending the program. The desktop implements it with Qt; tests with a fake.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ferlow {
+
+enum class SoundMode { Async, Sync };
+
+enum class MessageIcon { Information, Question, Exclamation, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok = 1, Yes = 6, No = 7 };
+
+struct MessageBox {
+    std::string title;
+    std::string text;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageAnswer defaultButton = MessageAnswer::Ok;
+};
+
+struct StoredHighScore {
+    std::int64_t score = 0;
+    std::string name;
+};
+using StoredHighScores = std::array<StoredHighScore, 5>;
+
+struct ScreenSize {
+    double widthTwips = 0;
+    double heightTwips = 0;
+};
+
+class HostPort {
+public:
+    virtual ~HostPort() = default;
+
+    // Clock: seconds since midnight, whole.
+    virtual int secondsSinceMidnight() = 0;
+    // Returns once the clock's second differs from `second` (0..59), letting
+    // window events run meanwhile. Never spins.
+    virtual void waitForSecondChange(int second) = 0;
+    // Lets pending window events run once.
+    virtual void processEvents() = 0;
+
+    virtual void playSound(const std::string& path, SoundMode mode) = 0;
+    virtual void stopSound() = 0;
+    virtual void beep() = 0;
+
+    virtual MessageAnswer showMessage(const MessageBox& box) = 0;
+
+    virtual ScreenSize screenSize() = 0;
+    virtual std::string currentDirectory() = 0;
+    // The folder of pictures and sounds (ends in a separator) for a drive prefix.
+    virtual std::string dataFolder(const std::string& drivePrefix) = 0;
+
+    // The high-score store. A read that finds no usable file answers the default
+    // table; a write that fails answers why.
+    virtual StoredHighScores readHighScores(const std::string& drivePrefix) = 0;
+    virtual std::optional<std::string> writeHighScores(const std::string& drivePrefix,
+                                                       const StoredHighScores& table) = 0;
+
+    // Opens the read-me document without waiting; false when it could not start.
+    virtual bool openReadMe() = 0;
+
+    // Ends the program once the current handler has unwound.
+    virtual void quit() = 0;
+};
+
+}  // namespace ferlow

@@ -1,0 +1,86 @@
+// The high scores: loading and saving the table, the reset, the face of the last
+// result and each score's share of the "Average".
+#include <cmath>
+#include <cstdint>
+
+#include "engine/format.h"
+#include "engine/machine.h"
+#include "engine/media_files.h"
+#include "engine/prize_table.h"
+
+namespace ferlow {
+namespace {
+
+inline constexpr double kDefaultScores[kHighScorePlaces] = {5000, 2000, 1000, 750, 400};
+inline constexpr const char* kDefaultName = "Ferlow";
+
+std::string trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+void Machine::loadHighScores()
+{
+    loadHighScoreWindow();
+    const StoredHighScores table = host_.readHighScores(state.drivePrefix);
+    for (int place = 1; place <= kHighScorePlaces; ++place) {
+        const auto i = static_cast<std::size_t>(place - 1);
+        state.highScores[i] = static_cast<double>(table[i].score);
+        hsc.Lblhi[i].caption.set(scoreCaption(place));
+        // Writing a loaded name is not player input: nothing is saved or locked.
+        hsc.Txtnam[i].text = trimmed(table[i].name);
+    }
+}
+
+void Machine::saveHighScores()
+{
+    StoredHighScores table;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (hsc.Txtnam[i].text.empty()) hsc.Txtnam[i].text = kDefaultName;
+        // Whole scores of any size are kept; a fraction rounds to the nearest
+        // whole number, a half to the even neighbour.
+        table[i].score = static_cast<std::int64_t>(std::nearbyint(state.highScores[i]));
+        table[i].name = trimmed(hsc.Txtnam[i].text);
+    }
+    if (const auto error = host_.writeHighScores(state.drivePrefix, table)) {
+        host_.showMessage({"High Scores", "The high scores could not be saved.\n\n" + *error,
+                           MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
+    }
+}
+
+void Machine::resetHighScores()
+{
+    for (std::size_t i = 0; i < kHighScorePlaces; ++i) {
+        state.highScores[i] = kDefaultScores[i];
+        hsc.Txtnam[i].text = kDefaultName;
+    }
+    // The captions are written in a short form; their change rule completes them
+    // and refreshes the face.
+    for (std::size_t i = 0; i < kHighScorePlaces; ++i)
+        hsc.Lblhi[i].caption.set(fmt::groupedOrEmpty(state.highScores[i]) + "Highest Score ");
+}
+
+void Machine::showFace()
+{
+    if (state.rating && *state.rating >= 1 && *state.rating <= 6)
+        hsc.PicFace.picture.show(dataFile(files::kFaces[*state.rating - 1]));
+    hsc.PicFace.visible = true;
+}
+
+void Machine::refreshScorePercents()
+{
+    setPrizeDivisor();
+    buildPrizeTable(state.spots, state.prizeDivisor, state.difficultyFactor, state.prizeTable, state.average);
+    if (state.average < 1) state.average = 20000;
+    state.average = state.average + state.average * 15 / 100;
+    for (std::size_t i = 0; i < kHighScorePlaces; ++i) {
+        const double p = state.highScores[i] / (state.average / 100);
+        hsc.Lblp[i].caption.set(fmt::percentPadded(p / 100) + " of Average");
+    }
+}
+
+}  // namespace ferlow

@@ -1,0 +1,20 @@
+// The prize window: what the current bet pays for each hit count.
+#pragma once
+
+#include <array>
+
+#include "engine/controls.h"
+
+namespace ferlow {
+
+struct PrizeScreen {
+    PrizeScreen();
+
+    WindowState window;
+    std::array<Label, 11> Lblpri;  // rows by hit count 2..10
+    Button CmdClose;
+
+    Label& row(int hits) { return Lblpri[static_cast<std::size_t>(hits)]; }
+};
+
+}  // namespace ferlow

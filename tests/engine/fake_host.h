@@ -1,0 +1,79 @@
+// A host for the machine in tests: a clock the test moves, recorded sounds, beeps
+// and messages, scripted answers, and an in-memory high-score store.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/data_folder.h"
+#include "engine/host_port.h"
+
+namespace ferlow::test {
+
+struct PlayedSound {
+    std::string path;
+    SoundMode mode;
+};
+
+class FakeHost : public HostPort {
+public:
+    int clock = 12 * 3600;  // seconds since midnight
+    std::string directory = "C:\\Games\\Ferlow";
+    ScreenSize screen{1024 * 15, 768 * 15};
+
+    std::vector<PlayedSound> sounds;
+    int stops = 0;
+    int beeps = 0;
+    int eventPasses = 0;
+    std::vector<MessageBox> messages;
+    std::deque<MessageAnswer> answers;  // scripted; default answers the box's default button
+    bool quitCalled = false;
+
+    StoredHighScores stored{{{5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {750, "Ferlow"}, {400, "Ferlow"}}};
+    int writes = 0;
+    std::optional<std::string> writeError;
+
+    int secondsSinceMidnight() override { return clock; }
+    void waitForSecondChange(int second) override
+    {
+        // Each pass lets events run and moves the clock on by one second.
+        while (clock % 60 == second) {
+            processEvents();
+            ++clock;
+        }
+    }
+    void processEvents() override { ++eventPasses; }
+
+    void playSound(const std::string& path, SoundMode mode) override { sounds.push_back({path, mode}); }
+    void stopSound() override { ++stops; }
+    void beep() override { ++beeps; }
+
+    MessageAnswer showMessage(const MessageBox& box) override
+    {
+        messages.push_back(box);
+        if (answers.empty()) return box.defaultButton;
+        const MessageAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
+    ScreenSize screenSize() override { return screen; }
+    std::string currentDirectory() override { return directory; }
+    std::string dataFolder(const std::string& drivePrefix) override { return windowsDataFolder(drivePrefix); }
+
+    StoredHighScores readHighScores(const std::string&) override { return stored; }
+    std::optional<std::string> writeHighScores(const std::string&, const StoredHighScores& table) override
+    {
+        ++writes;
+        if (writeError) return writeError;
+        stored = table;
+        return std::nullopt;
+    }
+
+    bool openReadMe() override { return true; }
+    void quit() override { quitCalled = true; }
+};
+
+}  // namespace ferlow::test

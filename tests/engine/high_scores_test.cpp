@@ -1,0 +1,109 @@
+// The high-score table as the machine holds it: loading into the window, saving,
+// the reset, the captions and the "of Average" percentages.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "engine/machine.h"
+#include "fake_host.h"
+
+namespace ferlow {
+namespace {
+
+class HighScoresTest : public ::testing::Test {
+protected:
+    test::FakeHost host;
+    Machine m{host};
+};
+
+TEST_F(HighScoresTest, LoadFillsScoresCaptionsAndNameFields)
+{
+    host.stored = {{{20000, "Alice"}, {2000, "  Bob  "}, {0, "Carol"}, {750, "Ferlow"}, {400, "Ferlow"}}};
+    m.startUp();
+    EXPECT_EQ(m.state.highScores[0], 20000);
+    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "20,0001 Highest Score ");
+    EXPECT_EQ(m.hsc.Lblhi[2].caption.text(), "3 Highest Score ");
+    EXPECT_EQ(m.hsc.Lblhi[3].caption.text(), "7504 Highest Score ");
+    EXPECT_EQ(m.hsc.Txtnam[1].text, "Bob");
+    // Loading is not player input: nothing saved, no field unlocked.
+    EXPECT_EQ(host.writes, 0);
+    for (const auto& field : m.hsc.Txtnam) EXPECT_FALSE(field.enabled);
+}
+
+TEST_F(HighScoresTest, PercentagesAreOfTheRaisedAverage)
+{
+    host.stored = {{{5000, "A"}, {2000, "B"}, {0, "C"}, {750, "D"}, {400, "E"}}};
+    m.startUp();
+    // No ticket yet: the average falls back to 20000, raised by 15 percent.
+    EXPECT_EQ(m.state.average, 23000);
+    EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "21.7% of Average");
+    EXPECT_EQ(m.hsc.Lblp[2].caption.text(), "00.0% of Average");
+    EXPECT_EQ(m.hsc.Lblp[4].caption.text(), "01.7% of Average");
+
+    // With a ticket the average comes from its top prize: Easy, 4 spots: 8500.
+    m.state.spots = 4;
+    m.refreshScorePercents();
+    EXPECT_DOUBLE_EQ(m.state.average, 9775);
+    EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "51.2% of Average");
+}
+
+TEST_F(HighScoresTest, SaveFillsEmptyNamesAndWritesEveryPlace)
+{
+    m.startUp();
+    m.hsc.Txtnam[2].text = "";
+    m.hsc.Txtnam[0].text = " Dora ";
+    m.state.highScores[0] = 250000;  // far beyond the old 16-bit field
+    m.state.highScores[1] = 2500.5;  // a half goes to the even neighbour
+    m.state.highScores[3] = 751.5;
+    m.saveHighScores();
+    EXPECT_EQ(host.writes, 1);
+    EXPECT_EQ(m.hsc.Txtnam[2].text, "Ferlow");
+    EXPECT_EQ(host.stored[2].name, "Ferlow");
+    EXPECT_EQ(host.stored[0].name, "Dora");
+    EXPECT_EQ(host.stored[0].score, 250000);
+    EXPECT_EQ(host.stored[1].score, 2500);
+    EXPECT_EQ(host.stored[3].score, 752);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(HighScoresTest, AFailedSaveIsToldAndPlayGoesOn)
+{
+    m.startUp();
+    host.writeError = "/home/p/.local/share/ferlow/ferlow.ini: Permission denied";
+    m.saveHighScores();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("Permission denied"), std::string::npos);
+    EXPECT_FALSE(m.ended());
+}
+
+TEST_F(HighScoresTest, ResetChangesMemoryOnlyAndSettlesTheCaptions)
+{
+    host.stored = {{{9000, "Zed"}, {8000, "Yan"}, {7000, "Xi"}, {6000, "Wu"}, {5000, "Vi"}}};
+    m.startUp();
+    m.state.rating = 2;
+    m.hsc.PicFace.visible = false;
+    m.resetHighScores();
+    EXPECT_EQ(host.writes, 0);
+    EXPECT_EQ(m.state.highScores[0], 5000);
+    EXPECT_EQ(m.state.highScores[4], 400);
+    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "5,0001 Highest Score ");
+    EXPECT_EQ(m.hsc.Lblhi[4].caption.text(), "4005 Highest Score ");
+    for (const auto& field : m.hsc.Txtnam) EXPECT_EQ(field.text, "Ferlow");
+    // The face is refreshed and shown even while the window is hidden.
+    EXPECT_TRUE(m.hsc.PicFace.visible);
+    EXPECT_EQ(m.hsc.PicFace.picture.file, "C:\\program files\\ferlow\\smile3.bmp");
+}
+
+TEST_F(HighScoresTest, ScoreCaptionsSettleToTheirStandardFormWhateverIsWritten)
+{
+    m.startUp();
+    m.state.highScores[2] = 1234;
+    m.hsc.Lblhi[2].caption.set("1,234Highest Score ");
+    EXPECT_EQ(m.hsc.Lblhi[2].caption.text(), "1,2343 Highest Score ");
+    m.state.creditsLost = 35;
+    m.hsc.LblLoss.caption.set("");
+    EXPECT_EQ(m.hsc.LblLoss.caption.text(), "You lost 35 credits");
+}
+
+}  // namespace
+}  // namespace ferlow
