@@ -20,6 +20,7 @@
 namespace ferlow {
 
 enum class WindowId { Opening, Main, Prize, Stats, HighScores, Bet, Instructions };
+enum class CommandButton { Cmdbet, CmdPlay, Cmdexit };
 
 // Outer frame of a fixed-size window, in twips: the model's sizes are outer
 // sizes, the views lay out the client area inside them.
@@ -49,10 +50,21 @@ public:
     void startUp();
     void openingPlayClicked();
     void openingClosed();        // the opening window closes, by Play or by its frame
+    void openingLabelClicked();
     void mainActivated();        // the main window is activated or takes the focus
     void mainClosed();           // the main window's frame closes it: the program ends
 
-    // ---- menu commands ----
+    // ---- the board ----
+    void numberPressed(int position);  // a mouse press on a number
+    void markerPressed(int position);  // a mouse press on the ball lying over it
+
+    // ---- command buttons ----
+    void commandDown(CommandButton button);     // mouse button or space bar down
+    void commandUp(CommandButton button);       // and up again
+    void commandClicked(CommandButton button);
+
+    // ---- menus ----
+    void menuOpened(Menu submenu);  // a menu or submenu is about to show its items
     void menuClicked(Menu item);
 
     // ---- shared operations ----
@@ -99,6 +111,14 @@ private:
     void wireCaptionRules();
     void setDifficulty(int difficulty);
     void resetBoard();
+    void togglePick(int position);
+    void clearBoard();
+    void openQuickPick();
+    void quickPick(Menu countItem);
+    void quickPickNumbers();
+    void changeNumbers();
+    Button& commandButton(CommandButton button);
+    bool menuReachable(Menu item) const;
     void centre(WindowState& w);
 
     HostPort& host_;

@@ -3,10 +3,34 @@
 
 namespace ferlow {
 
+// An item can be chosen only while it and every menu above it are enabled; this
+// also holds for shortcuts, which would otherwise reach items of a disabled
+// submenu.
+bool Machine::menuReachable(Menu item) const
+{
+    for (Menu m = item; m != Menu::Count; m = main.item(m).parent)
+        if (!main.item(m).enabled || !main.item(m).visible) return false;
+    return true;
+}
+
+void Machine::menuOpened(Menu submenu)
+{
+    if (ended_ || !menuReachable(submenu)) return;
+    if (submenu == Menu::Mnuqp) openQuickPick();
+}
+
 void Machine::menuClicked(Menu item)
 {
-    if (ended_ || !main.item(item).enabled) return;
+    if (ended_ || !menuReachable(item)) return;
     switch (item) {
+    case Menu::Mnufour:
+    case Menu::Mnufive:
+    case Menu::Mnusix:
+    case Menu::Mnuseven:
+    case Menu::Mnueight:
+    case Menu::Mnunine:
+    case Menu::Mnuten: quickPick(item); break;
+    case Menu::Mnucnum: changeNumbers(); break;
     case Menu::Mnungam: newGame(); break;
     case Menu::Mnuon:
         state.soundMode = 1;

@@ -43,6 +43,8 @@ void Machine::openingClosed()
     opening.window.loaded = false;
 }
 
+void Machine::openingLabelClicked() { host_.beep(); }
+
 void Machine::mainActivated() { main.window.pointer = Pointer::Default; }
 
 void Machine::mainClosed() { formUnload(); }

@@ -1,0 +1,159 @@
+#include "app/qt_host.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+#include <cstdio>
+
+#include "engine/data_folder.h"
+#include "media/data_folder.h"
+#include "media/sound_player.h"
+#include "storage/high_score_file.h"
+#include "ui/common/twips.h"
+#include "ui/views.h"
+
+namespace ferlow {
+namespace {
+
+storage::Platform thisPlatform()
+{
+#ifdef Q_OS_WIN
+    return storage::Platform::Windows;
+#else
+    return storage::Platform::Linux;
+#endif
+}
+
+std::filesystem::path highScorePath(const std::string& drivePrefix)
+{
+    const storage::Environment env{qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
+                                   qEnvironmentVariable("HOME").toStdString()};
+    return storage::highScoreFilePath(thisPlatform(), drivePrefix, env);
+}
+
+}  // namespace
+
+QtHost::QtHost(media::SoundPlayer& sounds) : sounds_(sounds) {}
+
+void QtHost::syncViews()
+{
+    if (views_) views_->syncAll();
+}
+
+int QtHost::secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000; }
+
+// Sleeps in a local event loop until the next second boundary, so window events
+// run meanwhile and the processor rests. A precise timer, because the default
+// coarse one may fire up to 5% early; the second is checked again on waking.
+void QtHost::waitForSecondChange(int second)
+{
+    syncViews();
+    while (!quitting_ && QTime::currentTime().second() == second) {
+        const int untilNext = 1000 - QTime::currentTime().msec();
+        QEventLoop loop;
+        QTimer::singleShot(untilNext + 1, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+        syncViews();
+    }
+}
+
+void QtHost::processEvents()
+{
+    syncViews();
+    if (!quitting_) QCoreApplication::processEvents();
+}
+
+void QtHost::playSound(const std::string& path, SoundMode mode)
+{
+    const bool played = mode == SoundMode::Sync ? sounds_.playSync(path) : sounds_.playAsync(path);
+    // A missing sound plays the desktop's alert in its place.
+    if (!played) QApplication::beep();
+}
+
+void QtHost::stopSound() { sounds_.stopAll(); }
+
+void QtHost::beep() { QApplication::beep(); }
+
+MessageAnswer QtHost::showMessage(const MessageBox& box)
+{
+    syncViews();
+    QMessageBox dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromStdString(box.title));
+    dialog.setText(QString::fromStdString(box.text));
+    switch (box.icon) {
+    case MessageIcon::Information: dialog.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Question: dialog.setIcon(QMessageBox::Question); break;
+    case MessageIcon::Exclamation: dialog.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Critical: dialog.setIcon(QMessageBox::Critical); break;
+    }
+    if (box.buttons == MessageButtons::YesNo) {
+        dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        dialog.setDefaultButton(box.defaultButton == MessageAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
+        dialog.setEscapeButton(QMessageBox::No);
+    } else {
+        dialog.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = dialog.exec();
+    if (box.buttons == MessageButtons::YesNo) return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    return MessageAnswer::Ok;
+}
+
+ScreenSize QtHost::screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() : QSize(1024, 768);
+    return {ui::twips(size.width()), ui::twips(size.height())};
+}
+
+std::string QtHost::currentDirectory() { return QDir::toNativeSeparators(QDir::currentPath()).toStdString(); }
+
+std::string QtHost::dataFolder(const std::string& drivePrefix)
+{
+    if (thisPlatform() == storage::Platform::Windows) return windowsDataFolder(drivePrefix);
+    return media::installedDataFolder().toStdString();
+}
+
+StoredHighScores QtHost::readHighScores(const std::string& drivePrefix)
+{
+    const std::filesystem::path file = highScorePath(drivePrefix);
+    const storage::LoadResult loaded = file.empty() ? storage::LoadResult{storage::defaultHighScores(),
+                                                                          storage::LoadStatus::Missing, {}, {}}
+                                                    : storage::loadHighScores(file);
+    if (!loaded.error.empty()) std::fprintf(stderr, "ferlow: %s\n", loaded.error.c_str());
+    StoredHighScores table;
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = {loaded.table[i].score, loaded.table[i].name};
+    return table;
+}
+
+std::optional<std::string> QtHost::writeHighScores(const std::string& drivePrefix, const StoredHighScores& table)
+{
+    const std::filesystem::path file = highScorePath(drivePrefix);
+    if (file.empty()) return std::string("There is no folder to keep them in: neither XDG_DATA_HOME nor HOME is set.");
+    storage::HighScoreTable stored;
+    for (std::size_t i = 0; i < stored.size(); ++i) stored[i] = {table[i].score, table[i].name};
+    const storage::SaveResult saved = storage::saveHighScores(file, stored);
+    if (saved.ok) return std::nullopt;
+    return saved.error;
+}
+
+bool QtHost::openReadMe()
+{
+    const QString doc = QDir(media::installedDataFolder()).filePath("README.html");
+    if (!QFileInfo::exists(doc)) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(doc));
+}
+
+void QtHost::quit()
+{
+    quitting_ = true;
+    QCoreApplication::exit(0);
+}
+
+}  // namespace ferlow

@@ -1,0 +1,52 @@
+// The machine's host on the desktop: Qt's clock, event loop and message boxes,
+// SDL sound, and the high-score file in the user's data folder.
+#pragma once
+
+#include "engine/host_port.h"
+
+namespace ferlow::media {
+class SoundPlayer;
+}
+namespace ferlow::ui {
+class Views;
+}
+
+namespace ferlow {
+
+class QtHost : public HostPort {
+public:
+    explicit QtHost(media::SoundPlayer& sounds);
+
+    // The windows to bring up to date before events run.
+    void setViews(ui::Views* views) { views_ = views; }
+    bool quitting() const { return quitting_; }
+
+    int secondsSinceMidnight() override;
+    void waitForSecondChange(int second) override;
+    void processEvents() override;
+
+    void playSound(const std::string& path, SoundMode mode) override;
+    void stopSound() override;
+    void beep() override;
+
+    MessageAnswer showMessage(const MessageBox& box) override;
+
+    ScreenSize screenSize() override;
+    std::string currentDirectory() override;
+    std::string dataFolder(const std::string& drivePrefix) override;
+
+    StoredHighScores readHighScores(const std::string& drivePrefix) override;
+    std::optional<std::string> writeHighScores(const std::string& drivePrefix, const StoredHighScores& table) override;
+
+    bool openReadMe() override;
+    void quit() override;
+
+private:
+    void syncViews();
+
+    media::SoundPlayer& sounds_;
+    ui::Views* views_ = nullptr;
+    bool quitting_ = false;
+};
+
+}  // namespace ferlow

@@ -1,0 +1,126 @@
+// Picking numbers on the board: by hand, by Quick Pick, and Change Numbers.
+#include "engine/machine.h"
+
+namespace ferlow {
+
+void Machine::numberPressed(int position)
+{
+    if (ended_ || position < 0 || position >= kBoardNumbers) return;
+    // A disabled number takes no presses.
+    if (!main.Lbl1[static_cast<std::size_t>(position)].enabled) return;
+    togglePick(position);
+}
+
+void Machine::markerPressed(int position)
+{
+    if (ended_ || position < 0 || position >= kBoardNumbers) return;
+    const Marker& marker = main.Shp1[static_cast<std::size_t>(position)];
+    if (!marker.visible || !marker.enabled) return;
+    togglePick(position);
+}
+
+void Machine::togglePick(int position)
+{
+    playTick();
+    auto& marker = main.Shp1[static_cast<std::size_t>(position)];
+    if (marker.visible) {
+        // The marker of a drawn number that was not picked is no pick: pressing
+        // it must not lower the count of picks.
+        if (marker.image == ListImage::Drawn) return;
+        marker.visible = false;
+        --state.spots;
+        if (state.spots < kMinPicks) {
+            main.Cmdbet.enabled = false;
+            main.item(Menu::Mnuqp).enabled = true;
+        }
+        return;
+    }
+    ++state.spots;
+    marker.visible = true;
+    marker.enabled = false;
+    if (state.spots >= kMaxPicks + 1) {
+        marker.visible = false;
+        state.spots = kMaxPicks;
+    }
+    if (state.spots == kMaxPicks) {
+        for (auto& label : main.Lbl1) label.enabled = false;
+    } else if (state.spots >= kMinPicks) {
+        main.Cmdbet.enabled = true;
+        main.item(Menu::Mnuqp).enabled = false;
+    }
+}
+
+void Machine::clearBoard()
+{
+    main.Cmdbet.enabled = false;
+    for (int i = 0; i < kBoardNumbers; ++i) {
+        auto& marker = main.Shp1[static_cast<std::size_t>(i)];
+        marker.enabled = true;
+        main.Lbl1[static_cast<std::size_t>(i)].enabled = true;
+        state.drawnFlags[static_cast<std::size_t>(i)] = 0;
+        marker.image = ListImage::Picked;
+        marker.heightTwips = 345;
+        marker.visible = false;
+    }
+    state.spots = 0;
+}
+
+void Machine::openQuickPick()
+{
+    clearBoard();
+    for (auto& marker : main.Shp1) marker.enabled = false;
+    for (Menu m : kQuickPickItems) main.item(m).checked = false;
+}
+
+void Machine::quickPick(Menu countItem)
+{
+    // A count chosen by its shortcut, without the submenu having opened, clears
+    // the board first, so the picks on the board are always the ones counted.
+    openQuickPick();
+    for (std::size_t i = 0; i < kQuickPickItems.size(); ++i) {
+        const bool chosen = kQuickPickItems[i] == countItem;
+        main.item(kQuickPickItems[i]).checked = chosen;
+        if (chosen) state.spots = kMinPicks + static_cast<int>(i);
+    }
+    // StartQuickPick
+    main.item(Menu::Mnuqp).enabled = false;
+    main.Cmdbet.enabled = true;
+    quickPickNumbers();
+}
+
+void Machine::quickPickNumbers()
+{
+    state.quickPickFlags = {};
+    const int count = state.spots;
+    for (int n = 0; n < count; ++n) {
+        int r = random.below(kBoardNumbers);
+        while (state.quickPickFlags[static_cast<std::size_t>(r)] == 1) r = random.below(kBoardNumbers);
+        state.quickPickFlags[static_cast<std::size_t>(r)] = 1;
+        host_.processEvents();  // the markers appear one by one
+        if (ended_) return;
+        main.Shp1[static_cast<std::size_t>(r)].visible = true;
+    }
+    for (auto& label : main.Lbl1) label.enabled = false;
+}
+
+void Machine::changeNumbers()
+{
+    main.item(Menu::Mnuqp).enabled = true;
+    for (Menu m : kQuickPickItems) main.item(m).checked = false;
+    for (int i = 0; i < kBoardNumbers; ++i) {
+        auto& marker = main.Shp1[static_cast<std::size_t>(i)];
+        if (marker.image == ListImage::Drawn) {
+            state.drawnFlags[static_cast<std::size_t>(i)] = 0;
+            marker.image = ListImage::Picked;
+            marker.heightTwips = 345;
+            marker.visible = false;
+        } else if (marker.image == ListImage::Hit) {
+            marker.image = ListImage::Picked;
+            marker.heightTwips = 345;
+            marker.visible = true;
+        }
+    }
+    for (auto& label : main.Lbl1) label.enabled = true;
+}
+
+}  // namespace ferlow

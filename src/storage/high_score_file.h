@@ -1,0 +1,44 @@
+// Loading and saving ferlow.ini, the file that keeps the five high scores.
+#pragma once
+
+#include "storage/high_score_format.h"
+#include "storage/high_score_path.h"
+#include "storage/high_score_table.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace ferlow::storage {
+
+// Only this much of the file is read; five lines of scores need far less.
+inline constexpr std::size_t kMaxHighScoreFileBytes = 64 * 1024;
+
+enum class LoadStatus {
+    Loaded,      // the table comes from the file
+    Missing,     // no file yet: the standard table
+    Malformed,   // damaged file, kept aside (see keptAside): the standard table
+    Unreadable,  // the file could not be read and was left alone: the standard table
+};
+
+struct LoadResult {
+    HighScoreTable table;
+    LoadStatus status = LoadStatus::Missing;
+    std::filesystem::path keptAside;  // where a damaged file was moved to
+    std::string error;                // a sentence for the player when Malformed or Unreadable
+};
+
+// Never writes the file. A damaged file is renamed to "ferlow.ini.bad" (or ".bad.1", ...)
+// so that the next save cannot wipe out scores someone may still want to recover.
+LoadResult loadHighScores(const std::filesystem::path& file);
+
+struct SaveResult {
+    bool ok = false;
+    std::string error;  // a sentence for the player when not ok
+};
+
+// Replaces the file atomically, creating its folder if needed. A save interrupted at any
+// point leaves either the old or the new file, whole. Never throws.
+SaveResult saveHighScores(const std::filesystem::path& file, const HighScoreTable& table);
+
+}  // namespace ferlow::storage

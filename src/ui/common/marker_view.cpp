@@ -1,0 +1,48 @@
+#include "ui/common/marker_view.h"
+
+#include <QPainter>
+
+#include "ui/common/list_images.h"
+
+namespace ferlow::ui {
+
+MarkerView::MarkerView(const QString& objectName, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(objectName);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void MarkerView::sync(const Marker& model)
+{
+    if (model.image != image_) {
+        image_ = model.image;
+        update();
+    }
+    setVisible(model.visible);
+    setEnabled(model.enabled);
+    // A disabled marker takes no input of its own: a press falls through to the
+    // number it lies on.
+    setAttribute(Qt::WA_TransparentForMouseEvents, !model.enabled);
+}
+
+void MarkerView::paintEvent(QPaintEvent*)
+{
+    // The picture is stretched to the marker's box, whose height is set with
+    // every picture.
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), listImage(image_, devicePixelRatioF()));
+    if (number_ > 0) {
+        QFont f = font();
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(0, 0, 0, 120));
+        p.drawText(rect().translated(1, 1), Qt::AlignCenter, QString::number(number_));
+        p.setPen(Qt::white);
+        p.drawText(rect(), Qt::AlignCenter, QString::number(number_));
+    }
+}
+
+void MarkerView::mousePressEvent(QMouseEvent*) { emit pressed(); }
+
+}  // namespace ferlow::ui

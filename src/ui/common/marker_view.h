@@ -1,0 +1,33 @@
+// A ball marker lying over a board number. While disabled it lets presses through
+// to the number below it.
+#pragma once
+
+#include <QWidget>
+
+#include "engine/controls.h"
+
+namespace ferlow::ui {
+
+class MarkerView : public QWidget {
+    Q_OBJECT
+public:
+    MarkerView(const QString& objectName, QWidget* parent);
+
+    void sync(const Marker& model);
+    // The number under the ball, written on it so a picked number stays readable.
+    void setNumber(int number) { number_ = number; }
+    ListImage image() const { return image_; }
+
+signals:
+    void pressed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    ListImage image_ = ListImage::Picked;
+    int number_ = 0;
+};
+
+}  // namespace ferlow::ui

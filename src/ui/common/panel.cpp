@@ -1,0 +1,64 @@
+#include "ui/common/panel.h"
+
+#include <QMouseEvent>
+
+#include "ui/common/colors.h"
+
+namespace ferlow::ui {
+namespace {
+
+void applyStyle(QFrame* frame, PanelStyle style)
+{
+    switch (style) {
+    case PanelStyle::Flat: frame->setFrameStyle(QFrame::NoFrame); break;
+    case PanelStyle::Raised: frame->setFrameStyle(QFrame::Panel | QFrame::Raised); break;
+    case PanelStyle::Inset: frame->setFrameStyle(QFrame::Panel | QFrame::Sunken); break;
+    }
+    frame->setLineWidth(style == PanelStyle::Flat ? 0 : 1);
+}
+
+}  // namespace
+
+Panel::Panel(const QString& objectName, PanelStyle style, QWidget* parent) : QLabel(parent)
+{
+    setObjectName(objectName);
+    applyStyle(this, style);
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+    setTextFormat(Qt::PlainText);
+}
+
+void Panel::sync(const Label& model)
+{
+    const QString text = QString::fromStdString(model.caption.text());
+    if (this->text() != text) setText(text);
+    const QString tip = QString::fromStdString(model.tooltip);
+    if (toolTip() != tip) setToolTip(tip);
+    setEnabled(model.enabled);
+    setVisible(model.visible);
+    if (!coloured_ || !(fore_ == model.fore) || !(back_ == model.back)) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::WindowText, toQColor(model.fore, pal));
+        pal.setColor(QPalette::Window, toQColor(model.back, pal));
+        setPalette(pal);
+        fore_ = model.fore;
+        back_ = model.back;
+        coloured_ = true;
+    }
+}
+
+void Panel::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed();
+    QLabel::mousePressEvent(event);
+}
+
+QFrame* makeFrame(const QString& objectName, PanelStyle style, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(objectName);
+    applyStyle(frame, style);
+    return frame;
+}
+
+}  // namespace ferlow::ui

@@ -1,0 +1,48 @@
+#include "ui/common/picture_view.h"
+
+#include "media/pictures.h"
+#include "ui/common/colors.h"
+
+namespace ferlow::ui {
+
+PictureView::PictureView(const QString& objectName, QWidget* parent, bool scaled) : QLabel(parent), scaled_(scaled)
+{
+    setObjectName(objectName);
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+}
+
+void PictureView::syncPicture(const Picture& picture)
+{
+    if (picture.showings == showings_) return;
+    showings_ = picture.showings;
+    QPixmap pixmap = media::loadPicture(QString::fromStdString(picture.file));
+    if (!pixmap.isNull() && scaled_ && !size().isEmpty()) {
+        pixmap = pixmap.scaled(size() * devicePixelRatioF(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(devicePixelRatioF());
+    }
+    setPixmap(pixmap);
+}
+
+void PictureView::sync(const PictureBox& model)
+{
+    syncPicture(model.picture);
+    const QString tip = QString::fromStdString(model.tooltip);
+    if (toolTip() != tip) setToolTip(tip);
+    setVisible(model.visible);
+    setEnabled(model.enabled);
+    QPalette pal = palette();
+    const QColor back = toQColor(model.back, pal);
+    if (pal.color(QPalette::Window) != back) {
+        pal.setColor(QPalette::Window, back);
+        setPalette(pal);
+    }
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed();
+    QLabel::mousePressEvent(event);
+}
+
+}  // namespace ferlow::ui

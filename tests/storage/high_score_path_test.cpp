@@ -1,0 +1,44 @@
+// Tests for where ferlow.ini lives on each platform.
+#include "storage/high_score_path.h"
+
+#include <gtest/gtest.h>
+
+namespace ferlow::storage {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(HighScorePath, WindowsUsesProgramFilesOnTheGivenDrive)
+{
+    EXPECT_EQ(highScoreFilePath(Platform::Windows, "D:\\", {"/ignored", "/ignored"}).string(),
+              "D:\\program files\\ferlow\\ferlow.ini");
+    EXPECT_EQ(highScoreFilePath(Platform::Windows, "C:\\", {}).string(), "C:\\program files\\ferlow\\ferlow.ini");
+    // A bare drive letter means the root of that drive.
+    EXPECT_EQ(highScoreFilePath(Platform::Windows, "D:", {}).string(), "D:\\program files\\ferlow\\ferlow.ini");
+}
+
+TEST(HighScorePath, LinuxPrefersAnAbsoluteXdgDataHome)
+{
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"/data/anna", "/home/anna"}), "/data/anna/ferlow/ferlow.ini");
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"/data/anna/", "/home/anna"}), "/data/anna/ferlow/ferlow.ini");
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, "C:\\", {"/data/anna", ""}), "/data/anna/ferlow/ferlow.ini");
+}
+
+TEST(HighScorePath, LinuxFallsBackToHomeWhenXdgDataHomeIsEmptyOrRelative)
+{
+    const fs::path inHome = "/home/anna/.local/share/ferlow/ferlow.ini";
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"", "/home/anna"}), inHome);
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"data", "/home/anna"}), inHome);
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"./share", "/home/anna"}), inHome);
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"~/share", "/home/anna"}), inHome);
+}
+
+TEST(HighScorePath, LinuxWithoutAUsableHomeHasNoPath)
+{
+    EXPECT_TRUE(highScoreFilePath(Platform::Linux, "", {"", ""}).empty());
+    EXPECT_TRUE(highScoreFilePath(Platform::Linux, "", {"relative", ""}).empty());
+    EXPECT_TRUE(highScoreFilePath(Platform::Linux, "", {"", "relative/home"}).empty());
+}
+
+}  // namespace
+}  // namespace ferlow::storage
