@@ -1,0 +1,43 @@
+// Picture loading without QPixmap's file cache.
+#include "media/pictures.h"
+
+#include "media/media_log.h"
+
+#include <QImageReader>
+#include <QMutex>
+#include <QSet>
+
+namespace ferlow::media {
+namespace {
+
+// A missing picture is reported once, not every time its control repaints.
+void warnOnce(const QString& path, const QString& reason) {
+    static QMutex mutex;
+    static QSet<QString> warned;
+    const QMutexLocker lock(&mutex);
+    if (!warned.contains(path)) {
+        warned.insert(path);
+        qCWarning(lcMedia).nospace().noquote() << "cannot load picture " << path << ": " << reason;
+    }
+}
+
+}  // namespace
+
+QImage loadPictureImage(const QString& path) {
+    // QImageReader rather than QPixmap::load, which keeps a cache keyed on
+    // the file's name, size and time and can hand back a stale picture.
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        warnOnce(path, reader.errorString());
+    }
+    return image;
+}
+
+QPixmap loadPicture(const QString& path) {
+    const QImage image = loadPictureImage(path);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+}  // namespace ferlow::media
