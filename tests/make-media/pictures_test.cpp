@@ -1,0 +1,152 @@
+// The pictures in the data folder: sizes, format, and that each shows what it should.
+#include "wav_reader.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+QString dataFile(const QString& name)
+{
+    return QStringLiteral(FERLOW_DATA_DIR "/") + name;
+}
+
+struct Expected {
+    const char* name;
+    int width;
+    int height;
+};
+
+const std::vector<Expected> kPictures{
+    {"logo.bmp", 136, 48},  {"plating.bmp", 120, 40}, {"plating2.bmp", 120, 40}, {"hg1.bmp", 44, 64},
+    {"hg2.bmp", 44, 64},    {"hg3.bmp", 44, 64},      {"hg4.bmp", 44, 64},       {"hg5.bmp", 44, 64},
+    {"hg6.bmp", 44, 64},    {"Australian.bmp", 96, 64}, {"help.bmp", 484, 400},  {"smile4.bmp", 30, 30},
+    {"smile3.bmp", 30, 30}, {"smile2.bmp", 30, 30},   {"smile1.bmp", 30, 30},    {"straight.bmp", 30, 30},
+    {"sad.bmp", 30, 30},
+};
+
+const char* const kFaces[] = {"smile4.bmp", "smile3.bmp", "smile2.bmp", "smile1.bmp", "straight.bmp", "sad.bmp"};
+
+QImage load(const QString& name)
+{
+    return QImage(dataFile(name)).convertToFormat(QImage::Format_RGB32);
+}
+
+bool isAmber(QRgb c)
+{
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    return r >= 170 && b <= 120 && r - b >= 90 && g >= 90 && g <= r - 25;
+}
+
+int countPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += test(image.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+TEST(Pictures, EachDecodesAtItsExactSizeAsA24BitBmp)
+{
+    for (const Expected& e : kPictures) {
+        SCOPED_TRACE(e.name);
+        const QByteArray bytes = media_test::readFile(dataFile(QString::fromLatin1(e.name)));
+        ASSERT_GE(bytes.size(), 54) << "missing or truncated";
+        EXPECT_EQ(bytes.left(2), "BM");
+        // biBitCount: 24-bit colour, no alpha channel a loader could misread.
+        EXPECT_EQ(static_cast<unsigned char>(bytes.at(28)) | (static_cast<unsigned char>(bytes.at(29)) << 8), 24);
+        const QImage image = QImage::fromData(bytes, "BMP");
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.width(), e.width);
+        EXPECT_EQ(image.height(), e.height);
+    }
+}
+
+TEST(Pictures, SmallOnesBlendIntoTheButtonFace)
+{
+    std::vector<QString> names{QStringLiteral("hg1.bmp"), QStringLiteral("hg6.bmp")};
+    for (const char* face : kFaces)
+        names.push_back(QString::fromLatin1(face));
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage image = load(name);
+        ASSERT_FALSE(image.isNull());
+        const int right = image.width() - 1, bottom = image.height() - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+            EXPECT_EQ(image.pixel(corner) & 0xffffffu, qRgb(192, 192, 192) & 0xffffffu);
+    }
+}
+
+TEST(Hourglass, SandRunsFromTopToBottomInEvenStages)
+{
+    std::vector<int> top, bottom;
+    for (int stage = 1; stage <= 6; ++stage) {
+        const QImage image = load(QStringLiteral("hg%1.bmp").arg(stage));
+        ASSERT_FALSE(image.isNull());
+        const int half = image.height() / 2;
+        top.push_back(countPixels(image, QRect(0, 0, image.width(), half), isAmber));
+        bottom.push_back(countPixels(image, QRect(0, half, image.width(), image.height() - half), isAmber));
+    }
+    const double meanStep = (top.front() - top.back()) / 5.0;
+    ASSERT_GT(meanStep, 20.0) << "hardly any sand moves between the first and last stage";
+    for (int i = 1; i < 6; ++i) {
+        SCOPED_TRACE("stage " + std::to_string(i + 1));
+        EXPECT_LT(top[i], top[i - 1]);
+        EXPECT_GT(bottom[i], bottom[i - 1]);
+        // Even stages: each turn moves about the same amount of sand.
+        const double step = top[i - 1] - top[i];
+        EXPECT_GT(step, 0.5 * meanStep);
+        EXPECT_LT(step, 1.5 * meanStep);
+    }
+}
+
+TEST(Faces, AllSixAreVisiblyDifferent)
+{
+    std::vector<QImage> faces;
+    for (const char* name : kFaces) {
+        faces.push_back(load(QString::fromLatin1(name)));
+        ASSERT_FALSE(faces.back().isNull()) << name;
+    }
+    for (std::size_t a = 0; a < faces.size(); ++a) {
+        for (std::size_t b = a + 1; b < faces.size(); ++b) {
+            int differing = 0;
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 30; ++x) {
+                    const QRgb p = faces[a].pixel(x, y), q = faces[b].pixel(x, y);
+                    const int d = std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                                  + std::abs(qBlue(p) - qBlue(q));
+                    differing += d > 60 ? 1 : 0;
+                }
+            EXPECT_GE(differing, 12) << kFaces[a] << " vs " << kFaces[b];
+        }
+    }
+}
+
+// Text that failed to render (no font found) would leave these pictures
+// without their words; the ink where only words are drawn shows they are there.
+TEST(Pictures, TextIsActuallyDrawn)
+{
+    const QImage helpPage = load(QStringLiteral("help.bmp"));
+    ASSERT_FALSE(helpPage.isNull());
+    const QRect textColumn(40, 50, 290, 340); // left of the diagrams, below the heading
+    const int ink = countPixels(helpPage, textColumn, [](QRgb c) { return qGray(c) < 110; });
+    EXPECT_GT(ink, textColumn.width() * textColumn.height() / 25);
+
+    const QImage logo = load(QStringLiteral("logo.bmp"));
+    ASSERT_FALSE(logo.isNull());
+    const QRect lettering(10, 8, 116, 32); // inside the gold frame
+    const int gold = countPixels(logo, lettering, [](QRgb c) {
+        return qRed(c) > 200 && qGreen(c) > 140 && qBlue(c) < 140;
+    });
+    EXPECT_GT(gold, lettering.width() * lettering.height() / 20); // bare felt has none
+}
+
+} // namespace

@@ -1,0 +1,18 @@
+// Writes finished media files; a file is replaced only once it is complete.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class QImage;
+
+namespace media {
+
+// Both return false (and leave any earlier file in place) if the file
+// cannot be written completely; errorText then says why.
+bool writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes, QString* errorText);
+bool writeBmp(const QString& path, const QImage& image, QString* errorText);
+
+} // namespace media

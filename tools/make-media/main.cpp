@@ -1,0 +1,83 @@
+// make-media OUTDIR: draws every picture and synthesises every sound of the
+// game into OUTDIR. Run at build time; exits non-zero if any file fails.
+#include "file_output.h"
+#include "media_catalog.h"
+#include "wav_writer.h"
+
+#include "pictures/paint_kit.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+bool fontsAvailable()
+{
+    // Without a usable font the logo and the help page would silently lose
+    // their words; stop the build with a hint instead of shipping them blank.
+    for (const QFont& font : {media::paint::sansFont(11), media::paint::serifFont(20, true)}) {
+        // With no font at all Qt still "draws" text, as empty boxes.
+        if (QFontInfo(font).family().isEmpty() || !QFontMetricsF(font).inFont(QLatin1Char('F'))) {
+            std::fprintf(stderr, "make-media: no %s font found through fontconfig; "
+                                 "install a font package such as fonts-dejavu-core\n",
+                         qPrintable(font.family()));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool makeOne(const media::MediaFile& file, const QDir& dir)
+{
+    const QString path = dir.filePath(file.name);
+    QString error;
+    bool ok = false;
+    if (file.picture) {
+        const QImage image = file.picture();
+        if (image.isNull())
+            error = QStringLiteral("the picture could not be drawn");
+        else
+            ok = media::writeBmp(path, image, &error);
+    } else {
+        const media::synth::Track track = file.sound();
+        const auto pcm = media::toPcm16(track.samples());
+        ok = media::writeBytes(path, media::encodeWav(pcm, media::synth::kSampleRate), &error);
+    }
+    if (!ok)
+        std::fprintf(stderr, "make-media: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Pictures are painted into memory; never reach for a display, and render
+    // the same way whether or not the build runs inside a desktop session.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: make-media OUTDIR\n"
+                             "Writes the pictures (BMP) and sounds (WAV) of Ferlow into OUTDIR.\n");
+        return 2;
+    }
+    if (!fontsAvailable())
+        return 1;
+
+    const QDir dir(args.at(1));
+    if (!QDir().mkpath(dir.path())) {
+        std::fprintf(stderr, "make-media: cannot create %s\n", qPrintable(dir.path()));
+        return 1;
+    }
+
+    int failures = 0;
+    for (const media::MediaFile& file : media::catalog())
+        failures += makeOne(file, dir) ? 0 : 1;
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,167 @@
+// The help page: how to pick, bet and play, what the balls mean, and the windows.
+#include "pictures/help_diagrams.h"
+#include "pictures/help_text.h"
+#include "pictures/paint_kit.h"
+#include "pictures/pictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace media::pictures {
+namespace {
+
+constexpr int kWidth = 484;
+constexpr int kHeight = 400;
+constexpr double kMargin = 12.0;
+constexpr double kTextLeft = 36.0;
+constexpr double kDiagramLeft = kWidth - kMargin - help_diagrams::kWidth;
+constexpr double kBesideWidth = kDiagramLeft - 10.0 - kTextLeft;
+constexpr double kFullWidth = kWidth - kMargin - kTextLeft;
+
+const QColor kInk{40, 30, 20};
+const QColor kHeading{128, 16, 20};
+
+struct Section {
+    QString title;
+    QString text; // help_text markup
+    std::function<double(QPainter&, QPointF)> diagram;
+};
+
+std::vector<Section> sections()
+{
+    namespace d = help_diagrams;
+    return {
+        {QStringLiteral("Pick your numbers"),
+         QStringLiteral("Click 4 to 10 of the 80 numbers; a picked number gets a [blue] blue ball. "
+                        "Click it again to unpick it, or let **File~>~Quick~Pick** choose for you."),
+         d::pickNumbers},
+        {QStringLiteral("Place your bet"),
+         QStringLiteral("Press **Bet** and choose **5, 10, 20, 50, 100** or **All**, or type an amount "
+                        "from 1 to 100 (not more than your credit). **Hold** keeps it for the next "
+                        "turns. Then press **Ok**."),
+         d::placeBet},
+        {QStringLiteral("Play"),
+         QStringLiteral("Press **Play**: 20 balls are drawn, one each second (22 on Medium and "
+                        "Hardest). [red] Red: a drawn number. [purple] Purple: a hit on one of "
+                        "yours. From 2 hits up, wins are counted into your credit as the balls fall; "
+                        "a turn below the lowest paying hit count loses its bet."),
+         d::drawnBalls},
+        {QStringLiteral("A game"),
+         QStringLiteral("A game is 30 credits and 20 turns; the hourglass shows the turns left. "
+                        "A good final credit enters the five **High~Scores**: type your name in the "
+                        "yellow box."),
+         d::gameAndScores},
+        {QStringLiteral("The other windows"),
+         QStringLiteral("**Prizes** (File menu): what each number of hits pays for your bet; the row "
+                        "of your current hits is red.\n**Statistics** (Options menu): how often each "
+                        "number was drawn, coloured Poor to Excellent.\n**Difficulty** (File menu): "
+                        "Easy, Medium, Hard or Hardest; harder pays less."),
+         d::prizeTable},
+    };
+}
+
+void paintParchment(QPainter& p)
+{
+    QLinearGradient paper(0, 0, kWidth * 0.3, kHeight);
+    paper.setColorAt(0.0, QColor(255, 252, 242));
+    paper.setColorAt(1.0, QColor(246, 238, 216));
+    p.fillRect(QRect(0, 0, kWidth, kHeight), paper);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(150, 110, 40), 1.0));
+    p.drawRect(QRectF(0.5, 0.5, kWidth - 1, kHeight - 1));
+    p.setPen(QPen(QColor(214, 176, 96), 1.0));
+    p.drawRect(QRectF(3.5, 3.5, kWidth - 8, kHeight - 8));
+}
+
+double paintHeading(QPainter& p, int bodyPixels)
+{
+    p.setFont(paint::serifFont(19, true));
+    p.setPen(kHeading);
+    const QRectF band(kMargin, 5, kWidth - 2 * kMargin, 26);
+    p.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ferlow Help"));
+
+    p.setFont(paint::sansFont(bodyPixels));
+    p.setPen(QColor(110, 90, 60));
+    p.drawText(band, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Pick, bet, and watch the balls fall."));
+
+    QLinearGradient rule(kMargin, 0, kWidth - kMargin, 0);
+    rule.setColorAt(0.0, QColor(180, 120, 20));
+    rule.setColorAt(0.5, QColor(240, 200, 100));
+    rule.setColorAt(1.0, QColor(180, 120, 20));
+    p.setPen(QPen(QBrush(rule), 1.6));
+    p.drawLine(QPointF(kMargin, 33), QPointF(kWidth - kMargin, 33));
+    p.setPen(QPen(QBrush(rule), 0.7));
+    p.drawLine(QPointF(kMargin, 36), QPointF(kWidth - kMargin, 36));
+    return 40.0;
+}
+
+// The section number on a gold keno ball, the way numbers appear on the board.
+void paintMarker(QPainter& p, QPointF centre, int number)
+{
+    paint::ball(p, centre, 9.0, QColor(226, 164, 28));
+    p.setPen(QColor(60, 30, 0));
+    p.setFont(paint::sansFont(11, true));
+    p.drawText(QRectF(centre.x() - 9, centre.y() - 9, 18, 18), Qt::AlignCenter, QString::number(number));
+}
+
+// Paints the whole page and returns how far down its content reaches.
+double paintPage(QImage& image, int bodyPixels)
+{
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    paintParchment(p);
+    double y = paintHeading(p, bodyPixels);
+
+    const auto list = sections();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const Section& s = list[i];
+        paintMarker(p, QPointF(kMargin + 10, y + 8), static_cast<int>(i) + 1);
+
+        p.setFont(paint::sansFont(bodyPixels + 1, true));
+        p.setPen(kHeading);
+        p.drawText(QRectF(kTextLeft, y, kBesideWidth, 16), Qt::AlignLeft | Qt::AlignVCenter, s.title);
+
+        // The text runs beside the diagram and then on at full width below it.
+        const double diagramBottom = y + 2 + s.diagram(p, QPointF(kDiagramLeft, y + 2));
+        const help_text::Frame frame{.left = kTextLeft,
+                                     .top = y + 15,
+                                     .fullWidth = kFullWidth,
+                                     .besideWidth = kBesideWidth,
+                                     .diagramBottom = diagramBottom};
+        const double textBottom = help_text::paint(p, frame, s.text, bodyPixels, kInk);
+        y = std::max(textBottom, diagramBottom) + 5.0;
+
+        if (i + 1 < list.size()) {
+            p.setPen(QPen(QColor(214, 190, 140), 0.8, Qt::DotLine));
+            p.drawLine(QPointF(kTextLeft, y - 3), QPointF(kWidth - kMargin, y - 3));
+        }
+    }
+    return y;
+}
+
+} // namespace
+
+QImage help()
+{
+    // Fonts differ between desktops; if the text would run off the page,
+    // set it a pixel smaller rather than cut the last section short.
+    constexpr int kPreferredPixels = 11;
+    constexpr int kSmallestPixels = 9;
+    QImage image = paint::canvas(kWidth, kHeight, Qt::white);
+    for (int pixels = kPreferredPixels; pixels >= kSmallestPixels; --pixels) {
+        const double bottom = paintPage(image, pixels);
+        if (bottom <= kHeight - 4)
+            return image;
+        std::fprintf(stderr, "make-media: help text at %d px runs %.0f px past the page\n", pixels,
+                     bottom - (kHeight - 4));
+    }
+    // A help page with its end cut off is no help; report it as a failure.
+    return {};
+}
+
+} // namespace media::pictures

@@ -1,0 +1,41 @@
+// Shared drawing helpers for the game's pictures: canvases, balls, texture noise.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+
+#include <cstdint>
+
+class QPainter;
+
+namespace media::paint {
+
+// The window's button face; small pictures sit on it and must blend in.
+inline const QColor kButtonFace{192, 192, 192};
+
+// Colours of the balls on the board, as the game shows them.
+inline const QColor kPickedBlue{36, 84, 214};
+inline const QColor kDrawnRed{208, 32, 36};
+inline const QColor kHitPurple{138, 48, 196};
+
+QImage canvas(int width, int height, const QColor& fill);
+
+// A glossy ball lit from the upper left.
+void ball(QPainter& painter, QPointF centre, double radius, const QColor& colour);
+
+// Repeatable pseudo-random value in [0, 1) for a pixel; the same every build.
+double hash01(int x, int y, std::uint32_t seed);
+// Smooth 1-D value noise in [-1, 1] along x, a different curve for every row and seed.
+double rowNoise(double x, int row, double period, std::uint32_t seed);
+
+QColor mix(const QColor& a, const QColor& b, double t);
+int clampByte(double v);
+
+// The desktop's ordinary sans-serif face at a pixel size (pixel sizes keep
+// the pictures independent of the screen's dots per inch).
+QFont sansFont(int pixelSize, bool bold = false);
+QFont serifFont(int pixelSize, bool bold = false);
+
+} // namespace media::paint

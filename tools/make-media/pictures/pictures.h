@@ -1,0 +1,26 @@
+// Painters for every picture the game shows; each returns the finished image.
+#pragma once
+
+#include <QImage>
+
+class QPainter;
+
+namespace media::pictures {
+
+QImage logo();                 // 136 x 48, top of the main window's right column
+QImage plating(bool pressed);  // 120 x 40, face of a command button
+
+// 44 x 64; stage 1 has all the sand in the top bulb, stage 6 all in the bottom.
+constexpr int kHourglassStages = 6;
+QImage hourglass(int stage);
+// Paints the hourglass into the 44 x 64 box at the painter's origin (scale
+// the painter for other sizes); topShare is the part of the sand still on top.
+void paintHourglass(QPainter& painter, double topShare, bool running);
+
+QImage australia();            // 96 x 64, the opening window
+QImage help();                 // 484 x 400, the help page; null if the text cannot fit
+
+enum class Mood { Beaming, BigSmile, Smile, SlightSmile, Straight, Sad };
+QImage face(Mood mood);        // 30 x 30
+
+} // namespace media::pictures
