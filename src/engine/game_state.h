@@ -27,7 +27,9 @@ struct GameState {
     int spots = 0;  // numbers picked on the board
     int turn = 0;
     int turnLimit = kTurnsPerGame;
-    int creditCountFrom = 1;       // first credit unit of the current prize not yet paid
+    // First credit unit of the current prize not yet paid. Real, so a prize with
+    // a fraction (from a fractional bet) is paid exactly.
+    double creditCountFrom = 1;
     std::int16_t minWinHits = 2;   // lowest hit count that pays
     std::int16_t prizeDivisor = 2; // 2 Easy, 3 Medium, 4 Hard, 5 Hardest
     std::array<int, kBoardNumbers + 1> drawnFlags{};   // by board position 0..79

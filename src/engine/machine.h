@@ -9,7 +9,9 @@
 #include "engine/game_state.h"
 #include "engine/host_port.h"
 #include "engine/random.h"
+#include "engine/screens/about_screen.h"
 #include "engine/screens/bet_screen.h"
+#include "engine/screens/help_screen.h"
 #include "engine/screens/high_score_screen.h"
 #include "engine/screens/instructions_screen.h"
 #include "engine/screens/main_screen.h"
@@ -21,6 +23,10 @@ namespace ferlow {
 
 enum class WindowId { Opening, Main, Prize, Stats, HighScores, Bet, Instructions };
 enum class CommandButton { Cmdbet, CmdPlay, Cmdexit };
+enum class BetAmount { Cmd5, Cmd10, Cmd20, Cmd50, Cmd100, Cmdall };
+
+inline constexpr int kEnterKey = 13;
+inline constexpr int kBackspaceKey = 8;
 
 // Outer frame of a fixed-size window, in twips: the model's sizes are outer
 // sizes, the views lay out the client area inside them.
@@ -41,6 +47,8 @@ public:
     HighScoreScreen hsc;
     BetScreen betDialog;
     InstructionsScreen instructions;
+    HelpScreen help;
+    AboutScreen about;
     Random random;
 
     // True once the program has been told to end; handlers stop at once then.
@@ -67,6 +75,53 @@ public:
     void menuOpened(Menu submenu);  // a menu or submenu is about to show its items
     void menuClicked(Menu item);
 
+    // ---- prize window ----
+    void prizeCloseClicked();
+    void prizeCloseKey(int key);           // a key pressed while Close has the focus
+    void prizeFrameClosed();               // closed by the window frame
+    void prizeBackgroundClicked();
+
+    // ---- statistics window ----
+    void statsCloseClicked();
+    void statsFrameClosed();
+    void statsBackgroundClicked();
+
+    // ---- bet dialog ----
+    void betAmountClicked(BetAmount amount);
+    void betHoldClicked();
+    void betOkClicked();
+    void betOkKey(int key);                // a key pressed while Ok has the focus
+    void betTextEdited(const std::string& text);  // the player changed the amount field
+    void betTextKey(int key);              // a character typed into the amount field
+    void betTextMouseDown();
+    void betFrameClosed();                 // refused: the dialog closes only by Ok
+
+    // ---- high-score window ----
+    // The character that reaches a name field for a typed one: letters and
+    // Backspace pass, Enter ends the entry (returns 0), anything else becomes 'n'.
+    int hscNameKey(int place, int key);
+    void hscNameClicked(int place);
+    void hscNameEdited(int place, const std::string& text);  // typed, deleted or pasted
+    void hscCloseClicked();
+    void hscFrameClosed();                 // acts as Close
+    void hscBackgroundClicked();
+
+    // ---- about window ----
+    void aboutTimerTick();
+    void aboutOkClicked();
+    void aboutFrameClosed();
+    void aboutBackgroundClicked();
+
+    // ---- help window ----
+    void helpCloseClicked();
+    void helpFrameClosed();
+    void helpBackgroundClicked();
+
+    // ---- instructions window ----
+    void instructionsCloseClicked();
+    void instructionsFrameClosed();
+    void instructionsBackgroundClicked();
+
     // ---- shared operations ----
     void newGame();
     void resetGameDisplay();
@@ -76,6 +131,19 @@ public:
     void refreshScorePercents();
     void resetStatsColours();
     void resetNumberStats();
+    void showNumberStat(int number);
+    void buildPrizeTable();
+    void showPrizes();
+    void openBetDialog();
+    void acceptBet();
+    void runDraw();
+    void minusBet();
+    void settleTurn();
+    void rateCredit();
+    void showWinMessage();
+    void confirmExit();
+    void showFinalPercent();
+    void refreshPrizeRowColours();
     void loadHighScores();
     void saveHighScores();
     void resetHighScores();
@@ -117,6 +185,30 @@ private:
     void quickPick(Menu countItem);
     void quickPickNumbers();
     void changeNumbers();
+    void loadBetDialog();
+    void activateBetDialog();
+    void setBetText(std::string text);
+    void betTextChanged();
+    void enableAmountButtons();
+    void advanceTurn();
+    void payWinnings();
+    void playResultSound();
+    void endTurn();
+    void checkGameOver();
+    void insertHighScore(int place, double score);
+    void endNameEntry();
+    void unloadPrizeWindow();
+    void unloadStatsWindow();
+    void lockMainPrizeStats(bool locked);
+    void openAboutWindow();
+    void activateAboutWindow();
+    void closeAboutWindow();
+    void openHelpWindow();
+    void closeHelpWindow();
+    void openInstructionsWindow();
+    void closeInstructionsWindow();
+    void viewHighScores();
+
     Button& commandButton(CommandButton button);
     bool menuReachable(Menu item) const;
     void centre(WindowState& w);

@@ -30,8 +30,24 @@ void Machine::commandUp(CommandButton button)
 
 void Machine::commandClicked(CommandButton button)
 {
-    if (ended_ || !commandButton(button).enabled) return;
-    // What each button starts arrives with the bet dialog and the draw.
+    if (ended_ || !main.window.enabled || !commandButton(button).enabled) return;
+    switch (button) {
+    case CommandButton::Cmdbet:
+        main.item(Menu::Mnuqp).enabled = false;
+        playTick();
+        openBetDialog();
+        break;
+    case CommandButton::CmdPlay:
+        main.item(Menu::Mnungam).enabled = false;
+        playTick();
+        state.minWinHits = 2;
+        runDraw();
+        break;
+    case CommandButton::Cmdexit:
+        playTick();
+        confirmExit();
+        break;
+    }
 }
 
 }  // namespace ferlow

@@ -74,7 +74,7 @@ void Machine::showFace()
 void Machine::refreshScorePercents()
 {
     setPrizeDivisor();
-    buildPrizeTable(state.spots, state.prizeDivisor, state.difficultyFactor, state.prizeTable, state.average);
+    buildPrizeTable();
     if (state.average < 1) state.average = 20000;
     state.average = state.average + state.average * 15 / 100;
     for (std::size_t i = 0; i < kHighScorePlaces; ++i) {

@@ -31,6 +31,34 @@ void Machine::menuClicked(Menu item)
     case Menu::Mnunine:
     case Menu::Mnuten: quickPick(item); break;
     case Menu::Mnucnum: changeNumbers(); break;
+    case Menu::Mnupri: {
+        PrizeScreen& p = prizeWindow();
+        p.window.top = main.window.top + 200;
+        p.window.left = main.window.left + main.window.width + 20;
+        const bool show = !main.item(Menu::Mnupri).checked;
+        p.window.visible = show;
+        main.item(Menu::Mnupri).checked = show;
+        break;
+    }
+    case Menu::Mnustats: {
+        StatsScreen& s = statsWindow();
+        s.window.top = main.window.top + main.window.height + 20;
+        s.window.left = (host_.screenSize().widthTwips - (s.window.width + prizeWindow().window.width)) / 2;
+        const bool show = !main.item(Menu::Mnustats).checked;
+        s.window.visible = show;
+        main.item(Menu::Mnustats).checked = show;
+        break;
+    }
+    case Menu::Mnuinst: openInstructionsWindow(); break;
+    case Menu::MnuHlp: openHelpWindow(); break;
+    case Menu::Mnuabt: openAboutWindow(); break;
+    case Menu::Mnuvhsc: viewHighScores(); break;
+    case Menu::MnuRMe:
+        if (!host_.openReadMe())
+            host_.showMessage({"ReadMe", "The read-me document could not be opened.", MessageIcon::Information,
+                               MessageButtons::Ok, MessageAnswer::Ok});
+        break;
+    case Menu::Mnuxt: confirmExit(); break;
     case Menu::Mnungam: newGame(); break;
     case Menu::Mnuon:
         state.soundMode = 1;
@@ -57,7 +85,7 @@ void Machine::menuClicked(Menu item)
     case Menu::Mnuhard: setDifficulty(3); break;
     case Menu::Mnuhardest: setDifficulty(4); break;
     case Menu::Mnureset: resetHighScores(); break;
-    default: break;  // the remaining commands arrive with their windows
+    default: break;  // menus, submenus and separators
     }
 }
 

@@ -259,6 +259,10 @@ namespace ferlow {
 // dotted background is the view's: it is decoration drawn from its own generator.
 void Machine::fillInstructions()
 {
+    ++instructions.greyDotRuns;
+    host_.processEvents();
+    if (ended_) return;
+    ++instructions.whiteDotRuns;
     instructions.Lblins1.caption.set(joinPieces(kInstructionPieces1));
     instructions.Lblins2.caption.set(joinPieces(kInstructionPieces2));
 }

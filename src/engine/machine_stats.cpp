@@ -35,3 +35,43 @@ void Machine::resetStatsColours()
 }
 
 }  // namespace ferlow
+
+namespace ferlow {
+
+void Machine::showNumberStat(int number)
+{
+    const int count = state.numberStats[static_cast<std::size_t>(number)];
+    Label& panel = statsWindow().panel(number);
+    panel.back = ratingBandForCount(count).colour;
+    panel.caption.set(std::to_string(number) + "," + std::to_string(count));
+}
+
+void Machine::statsCloseClicked()
+{
+    if (ended_ || !stats.window.loaded || !stats.window.enabled) return;
+    playTick();
+    main.item(Menu::Mnustats).checked = false;
+    stats.window.visible = false;
+}
+
+// The close box unloads the window: shown again, its panels start from their
+// design state and fill again ball by ball, though the counts are kept.
+void Machine::statsFrameClosed()
+{
+    if (ended_ || !stats.window.loaded) return;
+    unloadStatsWindow();
+}
+
+void Machine::unloadStatsWindow()
+{
+    main.item(Menu::Mnustats).checked = false;
+    stats.window.visible = false;
+    stats.window.loaded = false;
+}
+
+void Machine::statsBackgroundClicked()
+{
+    if (!ended_) host_.beep();
+}
+
+}  // namespace ferlow

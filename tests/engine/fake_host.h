@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,7 +29,9 @@ public:
     int beeps = 0;
     int eventPasses = 0;
     std::vector<MessageBox> messages;
-    std::deque<MessageAnswer> answers;  // scripted; default answers the box's default button
+    // Answers to questions (Yes/No boxes), in order; without one a question gets
+    // its default button. Boxes with only OK answer OK.
+    std::deque<MessageAnswer> answers;
     bool quitCalled = false;
 
     StoredHighScores stored{{{5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {750, "Ferlow"}, {400, "Ferlow"}}};
@@ -38,13 +41,22 @@ public:
     int secondsSinceMidnight() override { return clock; }
     void waitForSecondChange(int second) override
     {
+        ++waits;
         // Each pass lets events run and moves the clock on by one second.
         while (clock % 60 == second) {
             processEvents();
             ++clock;
         }
     }
-    void processEvents() override { ++eventPasses; }
+    // Runs on every pass of events, as window handlers would between balls.
+    std::function<void()> onEvents;
+    int waits = 0;
+
+    void processEvents() override
+    {
+        ++eventPasses;
+        if (onEvents) onEvents();
+    }
 
     void playSound(const std::string& path, SoundMode mode) override { sounds.push_back({path, mode}); }
     void stopSound() override { ++stops; }
@@ -53,6 +65,7 @@ public:
     MessageAnswer showMessage(const MessageBox& box) override
     {
         messages.push_back(box);
+        if (box.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
         if (answers.empty()) return box.defaultButton;
         const MessageAnswer a = answers.front();
         answers.pop_front();

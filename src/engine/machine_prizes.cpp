@@ -1,0 +1,84 @@
+// The prize table as the windows show it: the prize rows, the win of the current
+// hit count, and the prize window's own events.
+#include "engine/format.h"
+#include "engine/machine.h"
+#include "engine/prize_table.h"
+
+namespace ferlow {
+namespace {
+
+std::string prizeRowText(int hits, int spots, double prize)
+{
+    return fmt::withSignPlace(hits) + " Out of" + fmt::withSignPlace(spots) + "  " + fmt::grouped(prize);
+}
+
+}  // namespace
+
+void Machine::buildPrizeTable()
+{
+    ferlow::buildPrizeTable(state.spots, state.prizeDivisor, state.difficultyFactor, state.prizeTable,
+                            state.average);
+}
+
+void Machine::showPrizes()
+{
+    PrizeScreen& p = prizeWindow();
+    for (int h = 10; h >= state.spots + 1 && h >= 2; --h) p.row(h).caption.set("");
+    for (int h = state.spots; h >= state.minWinHits && h >= 2; --h) {
+        const double factor = state.prizeTable[static_cast<std::size_t>(h)];
+        state.prize = state.bet * factor;
+        if (h == state.hits) {
+            state.won = state.bet * factor;
+            p.row(h).fore = palette::brightRed;
+        }
+        // The row of the previous hit count loses its highlight as the count rises.
+        if (state.hits > 2 && state.hits - 1 >= 2 && state.hits - 1 <= 10) p.row(state.hits - 1).fore = palette::black;
+        p.row(h).caption.set(prizeRowText(h, state.spots, state.prize));
+    }
+    main.LblWon.caption.set(wonText());
+    main.LblwonS.caption.set(wonText());
+}
+
+// Rows from the lowest paying count up lose the red of the last draw: they take
+// the text colour of the window's Close button.
+void Machine::refreshPrizeRowColours()
+{
+    PrizeScreen& p = prizeWindow();
+    for (int h = std::max<int>(state.minWinHits, 2); h <= 10; ++h) p.row(h).fore = Color::buttonText();
+}
+
+void Machine::prizeCloseClicked()
+{
+    if (ended_ || !prize.window.loaded || !prize.window.enabled) return;
+    playTick();
+    unloadPrizeWindow();
+}
+
+void Machine::prizeCloseKey(int key)
+{
+    if (ended_ || !prize.window.loaded || !prize.window.enabled) return;
+    if (key == kEnterKey) unloadPrizeWindow();
+}
+
+void Machine::prizeFrameClosed()
+{
+    if (ended_ || !prize.window.loaded) return;
+    unloadPrizeWindow();
+}
+
+void Machine::prizeBackgroundClicked()
+{
+    if (!ended_) host_.beep();
+}
+
+// Closing the prize window unloads it: its rows are lost, and the next showing
+// starts from the initial table.
+void Machine::unloadPrizeWindow()
+{
+    main.window.enabled = true;
+    main.item(Menu::Mnupri).checked = false;
+    prize.window.visible = false;
+    prize.window.loaded = false;
+}
+
+}  // namespace ferlow

@@ -1,0 +1,81 @@
+// Plays the machine from tests the way a player would: presses on the board,
+// the bet dialog, Play. The balls of the next draw are known in advance from a
+// copy of the machine's generator, so a test can choose how many hits it gets.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/machine.h"
+#include "fake_host.h"
+
+namespace ferlow::test {
+
+// The board positions the next draw will mark, in order, if nothing else draws
+// from the generator first.
+inline std::vector<int> predictBalls(Random generator, int count)
+{
+    std::vector<int> balls;
+    std::vector<bool> drawn(kBoardNumbers, false);
+    while (static_cast<int>(balls.size()) < count) {
+        const int index = generator.below(kBoardNumbers);
+        if (drawn[static_cast<std::size_t>(index)]) continue;
+        drawn[static_cast<std::size_t>(index)] = true;
+        balls.push_back(index);
+    }
+    return balls;
+}
+
+// `spots` positions of which exactly `hits` come up in the next draw.
+inline std::vector<int> picksForHits(const Machine& m, int spots, int hits)
+{
+    const std::vector<int> balls = predictBalls(m.random, static_cast<int>(m.state.ballsPerDraw));
+    std::vector<int> picks(balls.begin(), balls.begin() + hits);
+    for (int p = 0; static_cast<int>(picks.size()) < spots; ++p)
+        if (std::find(balls.begin(), balls.end(), p) == balls.end()) picks.push_back(p);
+    return picks;
+}
+
+inline std::vector<int> pickedPositions(const Machine& m)
+{
+    std::vector<int> picked;
+    for (int i = 0; i < kBoardNumbers; ++i) {
+        const Marker& marker = m.main.Shp1[static_cast<std::size_t>(i)];
+        if (marker.visible && marker.image != ListImage::Drawn) picked.push_back(i);
+    }
+    return picked;
+}
+
+inline void startGame(Machine& m)
+{
+    m.startUp();
+    m.openingPlayClicked();
+}
+
+// Replaces whatever is picked with `positions` (reopening the board after a draw).
+inline void pickNumbers(Machine& m, const std::vector<int>& positions)
+{
+    if (!m.main.Lbl1[0].enabled || m.main.Shp1[0].image == ListImage::Hit) m.menuClicked(Menu::Mnucnum);
+    for (int p : pickedPositions(m)) m.numberPressed(p);
+    for (int p : positions) m.numberPressed(p);
+}
+
+inline void placeBet(Machine& m, const std::string& amount)
+{
+    m.commandClicked(CommandButton::Cmdbet);
+    m.betTextEdited(amount);
+    m.betOkClicked();
+}
+
+inline void play(Machine& m) { m.commandClicked(CommandButton::CmdPlay); }
+
+// One whole turn with `spots` picks of which `hits` are drawn.
+inline void playTurn(Machine& m, int spots, int hits, const std::string& amount)
+{
+    pickNumbers(m, picksForHits(m, spots, hits));
+    placeBet(m, amount);
+    play(m);
+}
+
+}  // namespace ferlow::test

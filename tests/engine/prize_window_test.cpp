@@ -1,0 +1,187 @@
+// The prize rows and "Won" captions written during play, and the prize and
+// statistics windows' showing, hiding and closing.
+#include <gtest/gtest.h>
+
+#include "engine/difficulty.h"
+#include "engine/prize_table.h"
+#include "game_driver.h"
+
+namespace ferlow {
+namespace {
+
+class PrizeRowsTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::startGame(m); }
+    void showFor(int difficulty, int spots, double bet, int hits)
+    {
+        m.state.difficulty = difficulty;
+        m.state.difficultyFactor = difficultyLevel(difficulty).factor;
+        m.state.spots = spots;
+        m.state.bet = bet;
+        m.state.hits = hits;
+        m.setPrizeDivisor();
+        m.buildPrizeTable();
+        m.showPrizes();
+    }
+
+    test::FakeHost host;
+    Machine m{host};
+};
+
+TEST_F(PrizeRowsTest, RowsShowPrizesForTheBetAndHighlightTheHitCount)
+{
+    m.state.minWinHits = 2;
+    showFor(1, 10, 10, 5);
+    EXPECT_EQ(m.prize.row(5).caption.text(), " 5 Out of 10  150");
+    EXPECT_EQ(m.prize.row(10).caption.text(), " 10 Out of 10  2,000");
+    EXPECT_EQ(m.prize.row(5).fore, palette::brightRed);
+    EXPECT_EQ(m.prize.row(4).fore, palette::black);
+    EXPECT_EQ(m.state.won, 150);
+    EXPECT_EQ(m.main.LblWon.caption.text(), "Won 150");
+    EXPECT_EQ(m.main.LblwonS.caption.text(), "Won 150");
+}
+
+TEST_F(PrizeRowsTest, RowsAboveTheTicketAreEmptied)
+{
+    m.state.minWinHits = 2;
+    showFor(1, 4, 10, 3);
+    for (int h = 5; h <= 10; ++h) EXPECT_EQ(m.prize.row(h).caption.text(), "") << h;
+    EXPECT_EQ(m.prize.row(4).caption.text(), " 4 Out of 4  850");
+    EXPECT_EQ(m.prize.row(2).caption.text(), " 2 Out of 4  70");
+    EXPECT_EQ(m.state.won, 150);  // the example: Easy, 4 spots, bet 10, 3 hits
+}
+
+TEST_F(PrizeRowsTest, AHitCountBelowTheLowestPayingOneLeavesWonAlone)
+{
+    m.state.minWinHits = 4;
+    m.state.won = 0;
+    showFor(4, 10, 10, 3);
+    EXPECT_EQ(m.state.won, 0);
+    for (int h = 2; h <= 10; ++h) EXPECT_NE(m.prize.row(h).fore, palette::brightRed) << h;
+}
+
+TEST_F(PrizeRowsTest, AFractionalBetKeepsItsFractionButCaptionsRound)
+{
+    m.state.minWinHits = 2;
+    showFor(1, 4, 2.5, 3);
+    EXPECT_DOUBLE_EQ(m.state.won, 37.5);
+    EXPECT_EQ(m.main.LblWon.caption.text(), "Won 38");
+    EXPECT_EQ(m.prize.row(2).caption.text(), " 2 Out of 4  18");  // 17.5 to the nearest
+}
+
+TEST_F(PrizeRowsTest, TwoHitsOnTenSpotsAtMediumPayNothingButTheRowIsWritten)
+{
+    m.state.minWinHits = 2;
+    showFor(2, 10, 10, 2);
+    EXPECT_EQ(m.state.won, 0);
+    EXPECT_EQ(m.prize.row(2).caption.text(), " 2 Out of 10  0");
+}
+
+TEST(PrizeWindow, PrizesMenuTogglesTheWindowBesideTheMainWindow)
+{
+    test::FakeHost host;
+    Machine m(host);
+    test::startGame(m);
+    m.menuClicked(Menu::Mnupri);
+    EXPECT_TRUE(m.prize.window.visible);
+    EXPECT_TRUE(m.main.item(Menu::Mnupri).checked);
+    EXPECT_EQ(m.prize.window.top, m.main.window.top + 200);
+    EXPECT_EQ(m.prize.window.left, m.main.window.left + m.main.window.width + 20);
+    m.menuClicked(Menu::Mnupri);
+    EXPECT_FALSE(m.prize.window.visible);
+    EXPECT_FALSE(m.main.item(Menu::Mnupri).checked);
+}
+
+TEST(PrizeWindow, CloseUnloadsAndTheNextShowingStartsFromTheInitialTable)
+{
+    test::FakeHost host;
+    Machine m(host);
+    test::startGame(m);
+    m.menuClicked(Menu::Mnupri);
+    m.prize.row(7).caption.set(" 7 Out of 7  1,250");
+    m.prize.row(2).visible = false;
+    const auto soundsBefore = host.sounds.size();
+    m.prizeCloseKey(kEnterKey);  // Enter closes without a tick
+    EXPECT_EQ(host.sounds.size(), soundsBefore);
+    EXPECT_FALSE(m.prize.window.loaded);
+    EXPECT_FALSE(m.main.item(Menu::Mnupri).checked);
+    m.menuClicked(Menu::Mnupri);
+    EXPECT_TRUE(m.prize.window.visible);
+    EXPECT_EQ(m.prize.row(7).caption.text(), " 7 Out of 10  650");
+    EXPECT_TRUE(m.prize.row(2).visible);
+    m.prizeCloseClicked();  // a click ticks
+    EXPECT_TRUE(host.sounds.back().path.ends_with("tick.wav"));
+    m.prizeBackgroundClicked();
+    EXPECT_EQ(host.beeps, 1);
+}
+
+TEST(PrizeWindow, ClosingItUnlocksTheMainWindow)
+{
+    test::FakeHost host;
+    Machine m(host);
+    test::startGame(m);
+    m.menuClicked(Menu::Mnupri);
+    m.main.window.enabled = false;
+    m.prizeFrameClosed();
+    EXPECT_TRUE(m.main.window.enabled);
+}
+
+TEST(StatsWindow, RatingBandsAtTheirBoundaries)
+{
+    const struct {
+        int count;
+        const char* band;
+    } rows[] = {{1, "Poor"},  {2, "Below Average"}, {3, "Below Average"}, {4, "Average"}, {6, "Average"},
+                {7, "Good"},  {9, "Good"},          {10, "Great"},        {12, "Great"},  {13, "Excellent"},
+                {40, "Excellent"}};
+    for (const auto& row : rows) EXPECT_STREQ(ratingBandForCount(row.count).name, row.band) << row.count;
+}
+
+TEST(StatsWindow, APanelTakesTheColourOfItsCount)
+{
+    test::FakeHost host;
+    Machine m(host);
+    test::startGame(m);
+    for (int draws = 1; draws <= 13; ++draws) {
+        ++m.state.numberStats[17];
+        m.showNumberStat(17);
+        if (draws == 1) {
+            EXPECT_EQ(m.stats.panel(17).back, Color::rgb(255, 148, 48));
+        } else if (draws == 2) {
+            EXPECT_EQ(m.stats.panel(17).back, Color::rgb(255, 168, 255));
+        } else if (draws == 4) {
+            EXPECT_EQ(m.stats.panel(17).back, Color::rgb(0, 135, 252));
+        }
+    }
+    EXPECT_EQ(m.stats.panel(17).back, Color::rgb(247, 249, 2));
+    EXPECT_EQ(m.stats.panel(17).caption.text(), "17,13");
+}
+
+TEST(StatsWindow, CloseHidesButTheCloseBoxUnloads)
+{
+    test::FakeHost host;
+    Machine m(host);
+    test::startGame(m);
+    m.menuClicked(Menu::Mnustats);
+    EXPECT_TRUE(m.stats.window.visible);
+    EXPECT_TRUE(m.main.item(Menu::Mnustats).checked);
+    EXPECT_EQ(m.stats.window.top, m.main.window.top + m.main.window.height + 20);
+    ++m.state.numberStats[5];
+    m.showNumberStat(5);
+
+    m.statsCloseClicked();
+    EXPECT_FALSE(m.stats.window.visible);
+    EXPECT_FALSE(m.main.item(Menu::Mnustats).checked);
+    m.menuClicked(Menu::Mnustats);
+    EXPECT_EQ(m.stats.panel(5).caption.text(), "5,1");  // as it was
+
+    m.statsFrameClosed();
+    EXPECT_FALSE(m.stats.window.loaded);
+    EXPECT_FALSE(m.main.item(Menu::Mnustats).checked);
+    m.menuClicked(Menu::Mnustats);
+    EXPECT_EQ(m.stats.panel(5).caption.text(), "");  // design state until drawn again
+    EXPECT_EQ(m.state.numberStats[5], 1);            // the count is kept
+}
+
+}  // namespace
+}  // namespace ferlow
