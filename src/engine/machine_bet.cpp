@@ -20,7 +20,7 @@ void Machine::loadBetDialog()
     betDialog = BetScreen{};
     betDialog.window.loaded = true;
     betDialog.Lblturn.caption.setOnChange([this] {
-        betDialog.Lblturn.caption.set("Turn No." + fmt::withSignPlace(state.turn + 1));
+        betDialog.Lblturn.caption.set("Turn No. " + fmt::withSignPlace(state.turn + 1));
     });
     betDialog.fillinWidthTwips = 0;
     if (!state.betHeld) {
@@ -102,7 +102,7 @@ void Machine::activateBetDialog()
     state.bet = 0;
     main.LblBet.caption.set(betText());
     main.LblbetS.caption.set(betText());
-    betDialog.Lblturn.caption.set("Turn No." + fmt::withSignPlace(state.turn + 1));
+    betDialog.Lblturn.caption.set("Turn No. " + fmt::withSignPlace(state.turn + 1));
 }
 
 void Machine::setBetText(std::string text)

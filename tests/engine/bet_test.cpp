@@ -62,7 +62,7 @@ TEST_F(BetTest, OpeningLocksTheBoardAndTheOtherWindows)
     EXPECT_FALSE(m.main.item(Menu::MnuScStyl).enabled);
     EXPECT_FALSE(m.main.item(Menu::Mnuqp).enabled);
     for (const Label& label : m.main.Lbl1) EXPECT_FALSE(label.enabled);
-    EXPECT_EQ(m.betDialog.Lblturn.caption.text(), "Turn No. 1");
+    EXPECT_EQ(m.betDialog.Lblturn.caption.text(), "Turn No.  1");
     EXPECT_EQ(m.main.LblHit.caption.text(), "Hits  0");
     EXPECT_EQ(m.main.LblBet.caption.text(), "Bet 0");
     EXPECT_EQ(m.betDialog.fillinWidthTwips, 58);

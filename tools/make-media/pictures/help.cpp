@@ -37,7 +37,7 @@ std::vector<Section> sections()
     return {
         {QStringLiteral("Pick your numbers"),
          QStringLiteral("Click 4 to 10 of the 80 numbers; a picked number gets a [blue] blue ball. "
-                        "Click it again to unpick it, or let **File~>~Quick~Pick** choose for you."),
+                        "Click it again to unpick it, or let **Quick Pick** (File menu) choose."),
          d::pickNumbers},
         {QStringLiteral("Place your bet"),
          QStringLiteral("Press **Bet** and choose **5, 10, 20, 50, 100** or **All**, or type an amount "
@@ -47,19 +47,18 @@ std::vector<Section> sections()
         {QStringLiteral("Play"),
          QStringLiteral("Press **Play**: 20 balls are drawn, one each second (22 on Medium and "
                         "Hardest). [red] Red: a drawn number. [purple] Purple: a hit on one of "
-                        "yours. From 2 hits up, wins are counted into your credit as the balls fall; "
-                        "a turn below the lowest paying hit count loses its bet."),
+                        "yours. Wins count into your credit as the balls fall; too few hits lose "
+                        "the bet."),
          d::drawnBalls},
         {QStringLiteral("A game"),
          QStringLiteral("A game is 30 credits and 20 turns; the hourglass shows the turns left. "
-                        "A good final credit enters the five **High~Scores**: type your name in the "
+                        "A good final credit enters the **High Scores**: type your name in the "
                         "yellow box."),
          d::gameAndScores},
         {QStringLiteral("The other windows"),
          QStringLiteral("**Prizes** (File menu): what each number of hits pays for your bet; the row "
-                        "of your current hits is red.\n**Statistics** (Options menu): how often each "
-                        "number was drawn, coloured Poor to Excellent.\n**Difficulty** (File menu): "
-                        "Easy, Medium, Hard or Hardest; harder pays less."),
+                        "of your hits is red.\n**Statistics** (Options menu): how often each "
+                        "number was drawn.\n**Difficulty** (File menu): harder pays less."),
          d::prizeTable},
     };
 }
@@ -150,15 +149,18 @@ QImage help()
 {
     // Fonts differ between desktops; if the text would run off the page,
     // set it a pixel smaller rather than cut the last section short.
+    // The help window's Close button lies over the page's lower right corner,
+    // so the content ends above that band.
     constexpr int kPreferredPixels = 11;
     constexpr int kSmallestPixels = 9;
+    constexpr int kCloseButtonBand = 40;
     QImage image = paint::canvas(kWidth, kHeight, Qt::white);
     for (int pixels = kPreferredPixels; pixels >= kSmallestPixels; --pixels) {
         const double bottom = paintPage(image, pixels);
-        if (bottom <= kHeight - 4)
+        if (bottom <= kHeight - kCloseButtonBand)
             return image;
         std::fprintf(stderr, "make-media: help text at %d px runs %.0f px past the page\n", pixels,
-                     bottom - (kHeight - 4));
+                     bottom - (kHeight - kCloseButtonBand));
     }
     // A help page with its end cut off is no help; report it as a failure.
     return {};
