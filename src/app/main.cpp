@@ -11,7 +11,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ferlow");
-    QApplication::setApplicationDisplayName("Ferlow");
     QApplication::setApplicationVersion("2.05");
     QApplication::setDesktopFileName("ferlow");
     // The machine decides when the program ends: between the opening window and

@@ -11,13 +11,16 @@ constexpr std::size_t kNameLength = 10;
 
 bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-// Names hold letters only: anything else that reaches a field becomes 'n'.
+// Names hold letters only: anything else that reaches a field becomes 'n'. A
+// character written in several UTF-8 bytes counts as one.
 std::string filteredName(const std::string& text)
 {
     std::string name;
-    for (const char c : text) {
-        if (name.size() == kNameLength) break;
-        name += isLetter(static_cast<unsigned char>(c)) ? c : 'n';
+    for (std::size_t i = 0; i < text.size() && name.size() < kNameLength; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        name += isLetter(c) ? static_cast<char>(c) : 'n';
+        if (c >= 0xC0)
+            while (i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) ++i;
     }
     return name;
 }

@@ -1,11 +1,21 @@
 #include "ui/views.h"
 
+#include <QWindow>
+#include <type_traits>
+
 #include "ui/dialogs/ferlowopnscr.h"
+#include "ui/dialogs/ferlowprize.h"
+#include "ui/dialogs/frm_insferlow.h"
+#include "ui/dialogs/frm_stats.h"
+#include "ui/dialogs/frmabtkeno.h"
+#include "ui/dialogs/frmbet.h"
+#include "ui/dialogs/frmhlpkeno.h"
+#include "ui/dialogs/frmhsc.h"
 #include "ui/main/frm_ferlow.h"
 
 namespace ferlow::ui {
 
-// A window may be destroyed from inside one of its own handlers: let Qt delete it
+// A window may be unloaded from inside one of its own handlers: let Qt delete it
 // once the event that got us here has unwound.
 template <class View>
 void Views::Later<View>::operator()(View* view) const
@@ -16,12 +26,45 @@ void Views::Later<View>::operator()(View* view) const
 
 Views::Views(Machine& machine) : m_(machine) {}
 
-Views::~Views() = default;
+// No event is being handled any more: the windows go at once, before the machine
+// they draw does.
+template <class View>
+void Views::destroyNow(Owned<View>& view)
+{
+    delete view.release();
+}
+
+Views::~Views()
+{
+    destroyNow(about_);
+    destroyNow(help_);
+    destroyNow(bet_);
+    destroyNow(instructions_);
+    destroyNow(hsc_);
+    destroyNow(stats_);
+    destroyNow(prize_);
+    destroyNow(main_);
+    destroyNow(opening_);
+}
+
+// The game's other windows belong to the main window: the window manager keeps
+// them above it and gives them no task-bar entries of their own, so a locked
+// main window can never hide the window that holds the lock.
+static void stayAbove(QWidget& window, FrmFerlow* main)
+{
+    if (!main || static_cast<QWidget*>(main) == &window) return;
+    window.winId();
+    main->winId();
+    if (QWindow* handle = window.windowHandle()) handle->setTransientParent(main->windowHandle());
+}
 
 template <class View>
 void Views::follow(Owned<View>& view, const WindowState& model)
 {
-    if (model.loaded && !view) view.reset(new View(m_, *this));
+    if (model.loaded && !view) {
+        view.reset(new View(m_, *this));
+        if constexpr (!std::is_same_v<View, Ferlowopnscr>) stayAbove(*view, main_.get());
+    }
     if (!model.loaded && view) view.reset();
     if (view) view->sync();
 }
@@ -32,6 +75,13 @@ void Views::syncAll()
     syncing_ = true;
     follow(opening_, m_.opening.window);
     follow(main_, m_.main.window);
+    follow(prize_, m_.prize.window);
+    follow(stats_, m_.stats.window);
+    follow(hsc_, m_.hsc.window);
+    follow(instructions_, m_.instructions.window);
+    follow(bet_, m_.betDialog.window);
+    follow(help_, m_.help.window);
+    follow(about_, m_.about.window);
     syncing_ = false;
 }
 

@@ -43,6 +43,8 @@ TEST_F(WindowsTest, PastedTextIsFilteredLikeTypedKeys)
     openNameEntry();
     m.hscNameEdited(1, "Jo, \"Bo\"");
     EXPECT_EQ(m.hsc.Txtnam[0].text, "JonnnBon");
+    m.hscNameEdited(1, "Zo\xC3\xAB\xE2\x82\xACy");  // a letter with a diaeresis and a euro sign
+    EXPECT_EQ(m.hsc.Txtnam[0].text, "Zonny");
     EXPECT_EQ(m.hsc.Txtnam[0].back, Color::buttonFace());
 }
 

@@ -64,6 +64,11 @@ void FaceButton::mouseReleaseEvent(QMouseEvent* event)
 
 void FaceButton::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) emit pressedDown();
     QPushButton::keyPressEvent(event);
 }

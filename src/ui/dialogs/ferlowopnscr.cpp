@@ -6,6 +6,7 @@
 
 #include "ui/common/panel.h"
 #include "ui/common/picture_view.h"
+#include "ui/common/program_icon.h"
 #include "ui/common/twips.h"
 #include "ui/dispatcher.h"
 
@@ -31,6 +32,7 @@ std::vector<RibbonRect> openingRibbon()
 Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher) : m_(machine), dispatch_(dispatcher)
 {
     setObjectName("Ferlowopnscr");
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
     setAutoFillBackground(true);

@@ -7,6 +7,7 @@
 #include "ui/common/marker_view.h"
 #include "ui/common/panel.h"
 #include "ui/common/picture_view.h"
+#include "ui/common/program_icon.h"
 #include "ui/common/twips.h"
 #include "ui/dispatcher.h"
 
@@ -28,6 +29,7 @@ QRect toPixels(const TwipsRect& r) { return {px(r.left), px(r.top), px(r.width),
 FrmFerlow::FrmFerlow(Machine& machine, Dispatcher& dispatcher) : m_(machine), dispatch_(dispatcher)
 {
     setObjectName("FrmFerlow");
+    setWindowIcon(programIcon());
     auto* central = new QWidget(this);
     central->setObjectName("FrmFerlowClient");
     central->setFixedSize(kClientWidth, kClientHeight);

@@ -1,0 +1,33 @@
+#include "ui/dialogs/frmhlpkeno.h"
+
+#include "ui/common/face_button.h"
+#include "ui/common/picture_view.h"
+#include "ui/common/twips.h"
+
+namespace ferlow::ui {
+
+Frmhlpkeno::Frmhlpkeno(Machine& machine, Dispatcher& dispatcher)
+    : AuxWindow("Frmhlpkeno", machine, dispatcher, machine.help.window, &Machine::helpFrameClosed,
+                &Machine::helpBackgroundClicked)
+{
+    Image1_ = new PictureView("Image1", this);
+    Image1_->setGeometry(px(45), px(45), px(7260), px(6015));
+    passToBackground(Image1_);
+    // The picture covers nearly the whole window; Close lies over its lower right
+    // corner, which the help page keeps free for it.
+    CmdClose_ = new FaceButton("CmdClose", this);
+    CmdClose_->setGeometry(403, 368, px(1215), px(495));
+    connect(CmdClose_, &QPushButton::clicked, this, [this] { run(&Machine::helpCloseClicked); });
+    connect(CmdClose_, &FaceButton::enterPressed, this, [this] { run(&Machine::helpCloseClicked); });
+    sync();
+}
+
+void Frmhlpkeno::sync()
+{
+    const HelpScreen& s = m_.help;
+    Image1_->sync(s.Image1);
+    CmdClose_->sync(s.CmdClose);
+    syncWindow();
+}
+
+}  // namespace ferlow::ui

@@ -1,0 +1,67 @@
+// A machine with its real windows, driven through the widgets: the fake host of
+// the engine tests, with the built pictures, and helpers to reach the controls
+// by their names.
+#pragma once
+
+#include <QAction>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "engine/machine.h"
+#include "fake_host.h"
+#include "ui/dialogs/ferlowopnscr.h"
+#include "ui/dialogs/ferlowprize.h"
+#include "ui/dialogs/frm_insferlow.h"
+#include "ui/dialogs/frm_stats.h"
+#include "ui/dialogs/frmabtkeno.h"
+#include "ui/dialogs/frmbet.h"
+#include "ui/dialogs/frmhlpkeno.h"
+#include "ui/dialogs/frmhsc.h"
+#include "ui/main/frm_ferlow.h"
+#include "ui/views.h"
+
+namespace ferlow::test {
+
+// Pictures come from the build tree's data folder, so the windows show them.
+class UiHost : public FakeHost {
+public:
+    std::string dataFolder(const std::string&) override { return std::string(FERLOW_DATA_DIR) + "/"; }
+};
+
+class UiTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    // Start-up, then Play on the opening window: the main window is up.
+    void startGame();
+    // A control of `window` by its objectName; fails the test when missing.
+    template <class W = QWidget>
+    W* control(QWidget* window, const QString& name)
+    {
+        EXPECT_NE(window, nullptr) << "no window for " << name.toStdString();
+        if (!window) return nullptr;
+        W* w = window->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << "no control " << name.toStdString() << " in " << window->objectName().toStdString();
+        return w;
+    }
+    QAction* menuAction(const char* name);
+    void chooseMenu(const char* name);  // as the player does: the action is triggered
+    void pressNumber(int position);     // a real mouse press on the board
+    void click(QWidget* widget);        // a real left click in the middle of it
+    // A left click at `pos` of `window`, delivered to whatever lies there on top,
+    // as the window system would.
+    void clickAt(QWidget* window, QPoint pos);
+    // Picks `count` numbers on the board and presses Bet.
+    void pickAndOpenBet(int count = 4);
+    // Types `amount` into the bet dialog and presses Ok.
+    void placeBet(const QString& amount);
+    void playTurn();                    // presses Play: the draw runs at once on the fake clock
+
+    UiHost host;
+    Machine m{host};
+    std::unique_ptr<ui::Views> views = std::make_unique<ui::Views>(m);
+};
+
+}  // namespace ferlow::test
