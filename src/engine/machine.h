@@ -144,6 +144,7 @@ public:
     void confirmExit();
     void showFinalPercent();
     void refreshPrizeRowColours();
+    void refreshOdds();
     void loadHighScores();
     void saveHighScores();
     void resetHighScores();

@@ -1,8 +1,12 @@
 // The prize table as the windows show it: the prize rows, the win of the current
 // hit count, and the prize window's own events.
+#include "engine/difficulty.h"
 #include "engine/format.h"
 #include "engine/machine.h"
+#include "engine/odds.h"
 #include "engine/prize_table.h"
+
+#include <cstdio>
 
 namespace ferlow {
 namespace {
@@ -37,6 +41,22 @@ void Machine::showPrizes()
     }
     main.LblWon.caption.set(wonText());
     main.LblwonS.caption.set(wonText());
+    if (state.spots >= kMinPicks) p.rowsSpots = state.spots;
+    refreshOdds();
+}
+
+// Each row tells the exact chance of its hit count for the ticket the rows show
+// and the balls the difficulty draws; the window tells what a credit returns.
+void Machine::refreshOdds()
+{
+    PrizeScreen& p = prizeWindow();
+    const int balls = static_cast<int>(state.ballsPerDraw);
+    for (int h = 2; h <= 10; ++h)
+        p.row(h).tooltip = h <= p.rowsSpots ? chanceText(hitChance(p.rowsSpots, h, balls)) : "";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", expectedReturn(state.difficulty, p.rowsSpots));
+    p.tooltip = "A bet of 1 credit on " + std::to_string(p.rowsSpots) + " picks at " +
+                difficultyLevel(state.difficulty).name + " returns " + buf + " on average.";
 }
 
 // Rows from the lowest paying count up lose the red of the last draw: they take

@@ -154,6 +154,7 @@ void Machine::loadPrizeWindow()
     for (int h = 2; h <= 10; ++h)
         prize.row(h).caption.set(fmt::withSignPlace(h) + " Out of" + fmt::withSignPlace(10) + "  " +
                                  fmt::grouped(kInitialPrizes[h]));
+    refreshOdds();
 }
 
 void Machine::loadHighScoreWindow()

@@ -13,6 +13,8 @@ struct PrizeScreen {
     WindowState window;
     std::array<Label, 11> Lblpri;  // rows by hit count 2..10
     Button CmdClose;
+    int rowsSpots = 10;            // the ticket the rows describe
+    std::string tooltip;           // the window's own: what a credit returns on average
 
     Label& row(int hits) { return Lblpri[static_cast<std::size_t>(hits)]; }
 };

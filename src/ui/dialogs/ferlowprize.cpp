@@ -40,6 +40,8 @@ void Ferlowprize::sync()
     PrizeScreen& s = m_.prize;
     for (int h = 2; h <= 10; ++h) Lblpri_[static_cast<std::size_t>(h)]->sync(s.row(h));
     CmdClose_->sync(s.CmdClose);
+    const QString tip = QString::fromStdString(s.tooltip);
+    if (toolTip() != tip) setToolTip(tip);
     syncWindow();
 }
 
