@@ -78,10 +78,19 @@ struct TextBox : Control {
 // Pictures of the main window's image list.
 enum class ListImage { Picked = 1, Drawn = 2, Hit = 3, EmblemA = 4, EmblemB = 5 };
 
-// A ball marker lying over a board number.
+// A ball marker lying over a board number. Its box takes the standard height
+// with every picture it is given.
 struct Marker : Control {
+    static constexpr int kHeightTwips = 345;
+
     ListImage image = ListImage::Picked;
-    int heightTwips = 345;
+    int heightTwips = kHeightTwips;
+
+    void setImage(ListImage picture)
+    {
+        image = picture;
+        heightTwips = kHeightTwips;
+    }
 };
 
 enum class Pointer { Default, Hourglass, ArrowHourglass };

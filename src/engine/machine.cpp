@@ -45,10 +45,29 @@ std::string Machine::scoreCaption(int place) const
            " Highest Score ";
 }
 
+// Each status value shows on its panel and on its label, in the same words.
 void Machine::showCredit()
 {
     main.LblCred.caption.set(creditText());
     main.LblcredS.caption.set(creditText());
+}
+
+void Machine::showWon()
+{
+    main.LblWon.caption.set(wonText());
+    main.LblwonS.caption.set(wonText());
+}
+
+void Machine::showBet()
+{
+    main.LblBet.caption.set(betText());
+    main.LblbetS.caption.set(betText());
+}
+
+void Machine::showHits()
+{
+    main.LblHit.caption.set(hitsText());
+    main.LblhitS.caption.set(hitsText());
 }
 
 void Machine::centre(WindowState& w)

@@ -128,6 +128,9 @@ public:
     void applyDifficulty();
     void setPrizeDivisor();
     void showCredit();
+    void showWon();
+    void showBet();
+    void showHits();
     void refreshScorePercents();
     void resetStatsColours();
     void resetNumberStats();
@@ -186,6 +189,7 @@ private:
     void quickPick(Menu countItem);
     void quickPickNumbers();
     void changeNumbers();
+    void clearDrawMarks();
     void loadBetDialog();
     void activateBetDialog();
     void setBetText(std::string text);

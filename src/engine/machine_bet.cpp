@@ -57,24 +57,10 @@ void Machine::openBetDialog()
 
     enableAmountButtons();
 
-    for (int i = 0; i < kBoardNumbers; ++i) {
-        auto& marker = main.Shp1[static_cast<std::size_t>(i)];
-        if (marker.image == ListImage::Drawn) {
-            state.drawnFlags[static_cast<std::size_t>(i)] = 0;
-            marker.image = ListImage::Picked;
-            marker.heightTwips = 345;
-            marker.visible = false;
-        } else if (marker.image == ListImage::Hit) {
-            marker.image = ListImage::Picked;
-            marker.heightTwips = 345;
-            marker.visible = true;
-        }
-    }
-    main.LblWon.caption.set(wonText());
-    main.LblwonS.caption.set(wonText());
+    clearDrawMarks();
+    showWon();
     state.hits = 0;
-    main.LblHit.caption.set(hitsText());
-    main.LblhitS.caption.set(hitsText());
+    showHits();
     main.Cmdbet.enabled = false;
     if (state.heldBet > 0) betDialog.Cmdok.enabled = true;
 }
@@ -100,8 +86,7 @@ void Machine::activateBetDialog()
     betDialog.window.pointer = Pointer::Default;
     setBetText("");
     state.bet = 0;
-    main.LblBet.caption.set(betText());
-    main.LblbetS.caption.set(betText());
+    showBet();
     betDialog.Lblturn.caption.set("Turn No. " + fmt::withSignPlace(state.turn + 1));
 }
 
@@ -222,10 +207,8 @@ void Machine::acceptBet()
     }
     betDialog.Cmdhold.enabled = false;
     main.window.enabled = true;
-    main.LblBet.caption.set(betText());
-    main.LblCred.caption.set(creditText());
-    main.LblbetS.caption.set(betText());
-    main.LblcredS.caption.set(creditText());
+    showBet();
+    showCredit();
     main.CmdPlay.enabled = true;
     main.Cmdexit.enabled = true;
     main.Cmdbet.enabled = false;

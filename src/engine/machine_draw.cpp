@@ -15,8 +15,7 @@ void Machine::runDraw()
     main.CmdPlay.face.show(dataFile(files::kPlating));
     main.window.pointer = Pointer::ArrowHourglass;
     advanceTurn();
-    main.LblBet.caption.set(betText());
-    main.LblbetS.caption.set(betText());
+    showBet();
     for (int i = 0; i < kBoardNumbers; ++i) state.drawnFlags[static_cast<std::size_t>(i)] = 0;
 
     // The ball counter, the index drawn and the second waited on belong to this
@@ -43,18 +42,15 @@ void Machine::runDraw()
 
         auto& marker = main.Shp1[static_cast<std::size_t>(index)];
         if (!marker.visible) {
-            marker.image = ListImage::Drawn;
-            marker.heightTwips = 345;
+            marker.setImage(ListImage::Drawn);
             marker.visible = true;
             host_.playSound(dataFile(files::kBallSound), SoundMode::Async);
             continue;
         }
         host_.playSound(dataFile(files::kHitSound), SoundMode::Async);
         ++state.hits;
-        main.LblHit.caption.set(hitsText());
-        main.LblhitS.caption.set(hitsText());
-        marker.image = ListImage::Hit;
-        marker.heightTwips = 345;
+        showHits();
+        marker.setImage(ListImage::Hit);
         marker.visible = true;
         if (state.hits >= 2) {
             setPrizeDivisor();

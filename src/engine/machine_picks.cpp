@@ -58,8 +58,7 @@ void Machine::clearBoard()
         marker.enabled = true;
         main.Lbl1[static_cast<std::size_t>(i)].enabled = true;
         state.drawnFlags[static_cast<std::size_t>(i)] = 0;
-        marker.image = ListImage::Picked;
-        marker.heightTwips = 345;
+        marker.setImage(ListImage::Picked);
         marker.visible = false;
     }
     state.spots = 0;
@@ -103,23 +102,28 @@ void Machine::quickPickNumbers()
     for (auto& label : main.Lbl1) label.enabled = false;
 }
 
-void Machine::changeNumbers()
+// The balls of the last draw go: drawn numbers that were not picked lose their
+// ball, hits become plain picks again.
+void Machine::clearDrawMarks()
 {
-    main.item(Menu::Mnuqp).enabled = true;
-    for (Menu m : kQuickPickItems) main.item(m).checked = false;
     for (int i = 0; i < kBoardNumbers; ++i) {
         auto& marker = main.Shp1[static_cast<std::size_t>(i)];
         if (marker.image == ListImage::Drawn) {
             state.drawnFlags[static_cast<std::size_t>(i)] = 0;
-            marker.image = ListImage::Picked;
-            marker.heightTwips = 345;
+            marker.setImage(ListImage::Picked);
             marker.visible = false;
         } else if (marker.image == ListImage::Hit) {
-            marker.image = ListImage::Picked;
-            marker.heightTwips = 345;
+            marker.setImage(ListImage::Picked);
             marker.visible = true;
         }
     }
+}
+
+void Machine::changeNumbers()
+{
+    main.item(Menu::Mnuqp).enabled = true;
+    for (Menu m : kQuickPickItems) main.item(m).checked = false;
+    clearDrawMarks();
     for (auto& label : main.Lbl1) label.enabled = true;
 }
 

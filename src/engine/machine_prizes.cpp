@@ -39,8 +39,7 @@ void Machine::showPrizes()
         if (state.hits > 2 && state.hits - 1 >= 2 && state.hits - 1 <= 10) p.row(state.hits - 1).fore = palette::black;
         p.row(h).caption.set(prizeRowText(h, state.spots, state.prize));
     }
-    main.LblWon.caption.set(wonText());
-    main.LblwonS.caption.set(wonText());
+    showWon();
     if (state.spots >= kMinPicks) p.rowsSpots = state.spots;
     refreshOdds();
 }

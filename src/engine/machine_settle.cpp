@@ -38,10 +38,8 @@ void Machine::settleTurn()
     state.creditCountFrom = 1;
     main.item(Menu::MnuScStyl).enabled = true;
     showPrizes();
-    main.LblCred.caption.set(creditText());
-    main.LblBet.caption.set(betText());
-    main.LblcredS.caption.set(creditText());
-    main.LblbetS.caption.set(betText());
+    showCredit();
+    showBet();
     endTurn();
 }
 

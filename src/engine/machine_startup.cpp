@@ -73,8 +73,7 @@ void Machine::formLoad()
     main.item(Menu::Mnungam).enabled = false;
 
     for (auto& marker : main.Shp1) {
-        marker.image = ListImage::Picked;
-        marker.heightTwips = 345;
+        marker.setImage(ListImage::Picked);
         marker.visible = false;
     }
 
@@ -187,8 +186,7 @@ void Machine::resetBoard()
         main.Lbl1[static_cast<std::size_t>(i)].enabled = true;
         state.drawnFlags[static_cast<std::size_t>(i)] = 0;
         auto& marker = main.Shp1[static_cast<std::size_t>(i)];
-        marker.image = ListImage::Picked;
-        marker.heightTwips = 345;
+        marker.setImage(ListImage::Picked);
         marker.visible = false;
     }
 }
@@ -216,13 +214,10 @@ void Machine::newGame()
     state.turn = 0;
     state.minWinHits = 2;
     // The won panel keeps the last amount won: won itself is not reset here.
-    main.LblHit.caption.set(hitsText());
-    main.LblhitS.caption.set(hitsText());
+    showHits();
     showCredit();
-    main.LblWon.caption.set(wonText());
-    main.LblwonS.caption.set(wonText());
-    main.LblBet.caption.set(betText());
-    main.LblbetS.caption.set(betText());
+    showWon();
+    showBet();
     resetBoard();
 }
 
@@ -244,12 +239,9 @@ void Machine::resetGameDisplay()
     showCredit();
     refreshScorePercents();
     resetStatsColours();
-    main.LblWon.caption.set(wonText());
-    main.LblwonS.caption.set(wonText());
-    main.LblBet.caption.set(betText());
-    main.LblbetS.caption.set(betText());
-    main.LblHit.caption.set(hitsText());
-    main.LblhitS.caption.set(hitsText());
+    showWon();
+    showBet();
+    showHits();
 }
 
 }  // namespace ferlow
