@@ -216,6 +216,7 @@ private:
 
     Button& commandButton(CommandButton button);
     bool menuReachable(Menu item) const;
+    bool boardTakesInput() const;
     void centre(WindowState& w);
 
     HostPort& host_;

@@ -30,7 +30,7 @@ void Machine::commandUp(CommandButton button)
 
 void Machine::commandClicked(CommandButton button)
 {
-    if (ended_ || !main.window.enabled || !commandButton(button).enabled) return;
+    if (ended_ || !main.window.visible || !main.window.enabled || !commandButton(button).enabled) return;
     switch (button) {
     case CommandButton::Cmdbet:
         main.item(Menu::Mnuqp).enabled = false;

@@ -8,6 +8,8 @@ namespace ferlow {
 // submenu.
 bool Machine::menuReachable(Menu item) const
 {
+    // A locked or hidden main window takes no menu commands at all.
+    if (!main.window.loaded || !main.window.visible || !main.window.enabled) return false;
     for (Menu m = item; m != Menu::Count; m = main.item(m).parent)
         if (!main.item(m).enabled || !main.item(m).visible) return false;
     return true;

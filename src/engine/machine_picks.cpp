@@ -3,9 +3,12 @@
 
 namespace ferlow {
 
+// The board takes presses only while its window takes input.
+bool Machine::boardTakesInput() const { return !ended_ && main.window.visible && main.window.enabled; }
+
 void Machine::numberPressed(int position)
 {
-    if (ended_ || position < 0 || position >= kBoardNumbers) return;
+    if (!boardTakesInput() || position < 0 || position >= kBoardNumbers) return;
     // A disabled number takes no presses.
     if (!main.Lbl1[static_cast<std::size_t>(position)].enabled) return;
     togglePick(position);
@@ -13,7 +16,7 @@ void Machine::numberPressed(int position)
 
 void Machine::markerPressed(int position)
 {
-    if (ended_ || position < 0 || position >= kBoardNumbers) return;
+    if (!boardTakesInput() || position < 0 || position >= kBoardNumbers) return;
     const Marker& marker = main.Shp1[static_cast<std::size_t>(position)];
     if (!marker.visible || !marker.enabled) return;
     togglePick(position);

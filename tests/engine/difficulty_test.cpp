@@ -4,7 +4,7 @@
 
 #include "engine/difficulty.h"
 #include "engine/machine.h"
-#include "fake_host.h"
+#include "game_driver.h"
 
 namespace ferlow {
 namespace {
@@ -49,7 +49,7 @@ TEST(Difficulty, HardestTenThenNinePicksReopensTheThreeHitRow)
 {
     test::FakeHost host;
     Machine m(host);
-    m.startUp();
+    test::startGame(m);
     m.menuClicked(Menu::Mnuhardest);
     m.state.spots = 10;
     m.applyDifficulty();
@@ -66,7 +66,7 @@ TEST(Difficulty, MenuItemsSetTheLevelFieldsAndOneCheckMark)
 {
     test::FakeHost host;
     Machine m(host);
-    m.startUp();
+    test::startGame(m);
     const struct {
         Menu item;
         int difficulty;
@@ -102,7 +102,7 @@ TEST(Difficulty, SoundAndScoreStyleItemsKeepOneCheckMarkEach)
 {
     test::FakeHost host;
     Machine m(host);
-    m.startUp();
+    test::startGame(m);
     m.menuClicked(Menu::Mnuon);
     EXPECT_EQ(m.state.soundMode, 1);
     EXPECT_TRUE(m.main.item(Menu::Mnuon).checked);
