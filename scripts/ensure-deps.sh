@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev libsdl2-mixer-dev libgtest-dev
   xvfb xdotool imagemagick x11-utils
+  qt6-svg-dev desktop-file-utils appstream groff-base man-db dpkg-dev binutils
 )
 
 missing=()

@@ -1,18 +1,144 @@
-// Ferlow: a keno machine for the desktop.
+// Ferlow: a keno machine for the desktop. Start-up, and the command line that
+// answers --help and --version before any window system is touched.
 #include <QApplication>
 #include <QFont>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
 
 #include "app/qt_host.h"
 #include "engine/machine.h"
 #include "media/sound_player.h"
+#include "storage/high_score_path.h"
 #include "ui/views.h"
+
+namespace {
+
+constexpr char kVersion[] = "2.05";
+// The id of the menu entry, so desktops match the running windows to it.
+constexpr char kDesktopFileName[] = "io.github.ferlow.Ferlow";
+
+// Exit status for a command line the program does not understand.
+constexpr int kUsageError = 2;
+
+enum class Request { Play, Help, Version, Error };
+
+struct CommandLine {
+    Request request = Request::Play;
+    std::string error;
+};
+
+// QApplication takes its own options out of argv (Qt accepts them with one or
+// two dashes); they must not be refused here as unknown.
+enum class QtOption { None, Flag, WithValue };
+
+QtOption qtOption(std::string_view arg)
+{
+    static constexpr std::string_view withValue[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+        "qwindowtitle", "session", "display", "geometry", "title", "icon", "name", "visual", "style", "stylesheet"};
+    static constexpr std::string_view flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+    static constexpr std::string_view joined[] = {"qmljsdebugger=", "style=", "stylesheet="};
+
+    if (arg.starts_with("--")) arg.remove_prefix(1);
+    if (!arg.starts_with('-')) return QtOption::None;
+    arg.remove_prefix(1);
+    for (std::string_view name : withValue)
+        if (arg == name) return QtOption::WithValue;
+    for (std::string_view name : flags)
+        if (arg == name) return QtOption::Flag;
+    for (std::string_view prefix : joined)
+        if (arg.starts_with(prefix)) return QtOption::Flag;
+    return QtOption::None;
+}
+
+CommandLine parseCommandLine(int argc, char* argv[])
+{
+    CommandLine result;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            if (result.request == Request::Play) result.request = Request::Help;
+        } else if (arg == "-v" || arg == "--version") {
+            if (result.request == Request::Play) result.request = Request::Version;
+        } else if (const QtOption qt = qtOption(arg); qt != QtOption::None) {
+            if (qt == QtOption::WithValue) ++i;
+        } else {
+            // A mistyped option must not start a game the player did not ask
+            // for, nor be hidden by a --help before it.
+            result.request = Request::Error;
+            result.error = arg.starts_with('-') && arg.size() > 1 ? "unknown option '" : "unexpected argument '";
+            result.error.append(arg).append("'");
+            return result;
+        }
+    }
+    return result;
+}
+
+// Where this player's high scores are kept, by the rule the game itself uses.
+std::string highScoreSentence()
+{
+    const char* xdgDataHome = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    const ferlow::storage::Environment env{xdgDataHome ? xdgDataHome : "", home ? home : ""};
+    const auto path = ferlow::storage::highScoreFilePath(ferlow::storage::Platform::Linux, "", env);
+    if (path.empty()) return "The high scores are not saved: neither XDG_DATA_HOME nor HOME is set.\n";
+    return "The high scores are kept in\n  " + path.string() +
+           "\n($XDG_DATA_HOME/ferlow/ferlow.ini, or ~/.local/share/ferlow/ferlow.ini when\n"
+           "XDG_DATA_HOME is not set).\n";
+}
+
+std::string usage()
+{
+    return "Usage: ferlow [--help] [--version]\n"
+           "\n"
+           "Ferlow is a keno machine: pick 4 to 10 of the 80 numbers, place a bet, and\n"
+           "watch the balls fall. A game is 30 credits and 20 turns; a good final credit\n"
+           "enters the five high scores.\n"
+           "\n"
+           "Options:\n"
+           "  -h, --help     show this help and exit\n"
+           "  -v, --version  show the version and exit\n"
+           "Qt's own options, such as -style NAME or -display DISPLAY, are passed to Qt.\n"
+           "\n" +
+           highScoreSentence();
+}
+
+// A --help piped into a full disk or a closed pipe must not claim success.
+int finishOutput(std::FILE* stream)
+{
+    if (std::fflush(stream) != 0 || std::ferror(stream)) {
+        std::perror("ferlow: cannot write the output");
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    switch (commandLine.request) {
+    case Request::Help:
+        std::fputs(usage().c_str(), stdout);
+        return finishOutput(stdout);
+    case Request::Version:
+        std::printf("ferlow %s\n", kVersion);
+        return finishOutput(stdout);
+    case Request::Error:
+        std::fprintf(stderr, "ferlow: %s\n\n%s", commandLine.error.c_str(), usage().c_str());
+        return kUsageError;
+    case Request::Play:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("ferlow");
-    QApplication::setApplicationVersion("2.05");
-    QApplication::setDesktopFileName("ferlow");
+    QApplication::setApplicationVersion(kVersion);
+    QApplication::setDesktopFileName(kDesktopFileName);
     // The machine decides when the program ends: between the opening window and
     // the main window no window is visible for a moment.
     QApplication::setQuitOnLastWindowClosed(false);
