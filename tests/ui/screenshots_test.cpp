@@ -1,9 +1,11 @@
 // Every window in a typical state: its texts must show whole in this desktop's
 // fonts, and a picture of it is kept under the build tree for people to look at.
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 
 #include "layout_check.h"
+#include "ui/main/board_cursor.h"
 #include "ui_fixture.h"
 
 namespace ferlow::test {
@@ -17,10 +19,14 @@ protected:
         ASSERT_TRUE(window->isVisible()) << name.toStdString();
         const QString folder = qEnvironmentVariable("FERLOW_UI_ARTIFACTS", FERLOW_UI_ARTIFACTS);
         QDir().mkpath(folder);
-        EXPECT_TRUE(window->grab().save(folder + "/" + name + ".png")) << name.toStdString();
+        const QPixmap picture = window->grab();
+        grabbed = picture.toImage();
+        EXPECT_TRUE(picture.save(folder + "/" + name + ".png")) << name.toStdString();
         const QStringList clipped = clippedTexts(window);
         EXPECT_TRUE(clipped.isEmpty()) << name.toStdString() << ":\n  " << clipped.join("\n  ").toStdString();
     }
+    // The last picture taken, at the screen's pixel ratio.
+    QImage grabbed;
 };
 
 TEST_F(Screenshots, EveryWindowShowsItsTextsWhole)
@@ -64,6 +70,59 @@ TEST_F(Screenshots, EveryWindowShowsItsTextsWhole)
     QTest::mouseClick(name, Qt::LeftButton);
     QTest::keyClicks(name, "Winner");
     shoot(views->highScoreWindow(), "high_scores");
+}
+
+// The keyboard's ring on the board, on a blue ball and on the green: a solid
+// yellow band two pixels wide around the number, drawn on whole device pixels,
+// gone when the board loses the focus.
+TEST_F(Screenshots, TheBoardsRingShowsOnABallAndOnTheGreen)
+{
+    views->run([this] { m.startUp(); });
+    click(control(views->openingWindow(), "CmdPlay"));
+    QWidget* window = views->mainWindow();
+    activate(window);
+    pressNumber(16);  // a blue ball on 17
+    auto* board = control<ui::BoardCursor>(window, "BoardCursor");
+    for (int i = 0; i < 6 && QApplication::focusWidget() != board; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), board);
+
+    const auto at = [&](int position, QPointF inCell) {
+        QWidget* cell = control(window, QString("Lbl1_%1").arg(position));
+        const QPointF logical = QPointF(cell->mapTo(window, QPoint(0, 0))) + inCell;
+        return grabbed.pixelColor((logical * grabbed.devicePixelRatio()).toPoint());
+    };
+    const auto isRing = [](QColor c) { return c.red() > 200 && c.green() > 170 && c.blue() < 100; };
+    const auto isGreen = [](QColor c) { return c.green() > 90 && c.red() < 60 && c.blue() < 60; };
+    // The band's device rows and columns, one pixel in from the cell's edge.
+    const auto bandIsSolid = [&](int position) {
+        QWidget* cell = control(window, QString("Lbl1_%1").arg(position));
+        const qreal ratio = grabbed.devicePixelRatio();
+        const QPoint origin = cell->mapTo(window, QPoint(0, 0)) * ratio;
+        const int middleX = origin.x() + int(cell->width() * ratio / 2);
+        const int middleY = origin.y() + int(cell->height() * ratio / 2);
+        for (int d = int(1 * ratio); d < int(3 * ratio); ++d) {
+            if (!isRing(grabbed.pixelColor(middleX, origin.y() + d))) return false;
+            if (!isRing(grabbed.pixelColor(origin.x() + d, middleY))) return false;
+        }
+        return true;
+    };
+
+    board->setCurrent(16);
+    shoot(window, "board_ring_on_ball");
+    EXPECT_TRUE(bandIsSolid(16)) << "ring around the ball on 17";
+    const QColor ballMiddle = at(16, {16.5, 7});
+    EXPECT_GT(ballMiddle.blue(), ballMiddle.red() + 60) << "the ball still shows inside the ring";
+
+    board->setCurrent(33);
+    shoot(window, "board_ring_on_green");
+    EXPECT_TRUE(bandIsSolid(33)) << "ring around 34 on the green";
+    EXPECT_FALSE(isRing(at(16, {16.5, 2}))) << "one ring only";
+    EXPECT_FALSE(isRing(at(33, {16.5, 12.5}))) << "the number itself is not covered";
+
+    QTest::keyClick(board, Qt::Key_Tab);
+    shoot(window, "board_without_focus");
+    EXPECT_TRUE(isGreen(at(33, {16.5, 2}))) << "no ring without the focus";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "ui_fixture.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLineEdit>
 
 
@@ -74,6 +74,16 @@ void UiTest::placeBet(const QString& amount)
     ASSERT_NE(field, nullptr);
     QTest::keyClicks(field, amount);
     click(control(views->betWindow(), "Cmdok"));
+}
+
+void UiTest::activate(QWidget* window)
+{
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    // Asked of the application, not of the window: a window counts itself active
+    // while a hidden window it owns still holds the focus.
+    const bool active = QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    ASSERT_TRUE(active) << window->objectName().toStdString() << " never became active";
 }
 
 void UiTest::playTurn() { click(control(views->mainWindow(), "CmdPlay")); }

@@ -58,6 +58,9 @@ protected:
     // Types `amount` into the bet dialog and presses Ok.
     void placeBet(const QString& amount);
     void playTurn();                    // presses Play: the draw runs at once on the fake clock
+    // Waits until `window` is the active window, which key presses and access
+    // keys need; fails the test if it never becomes active.
+    void activate(QWidget* window);
 
     UiHost host;
     Machine m{host};

@@ -5,6 +5,7 @@
 #include <QStyleOptionButton>
 
 #include "media/pictures.h"
+#include "ui/common/speech.h"
 
 namespace ferlow::ui {
 
@@ -20,6 +21,7 @@ void FaceButton::sync(const Button& model)
     if (text() != caption) setText(caption);
     const QString tip = QString::fromStdString(model.tooltip);
     if (toolTip() != tip) setToolTip(tip);
+    speak(this, {spokenCaption(model.caption), spokenText(model.tooltip)});
     setEnabled(model.enabled);
     setVisible(model.visible);
     if (model.face.showings != showings_) {

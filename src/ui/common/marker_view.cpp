@@ -3,8 +3,22 @@
 #include <QPainter>
 
 #include "ui/common/list_images.h"
+#include "ui/common/speech.h"
 
 namespace ferlow::ui {
+
+QString markerStateWord(const Marker& marker)
+{
+    if (!marker.visible) return {};
+    switch (marker.image) {
+    case ListImage::Picked: return QStringLiteral("picked");
+    case ListImage::Drawn: return QStringLiteral("drawn");
+    case ListImage::Hit: return QStringLiteral("hit");
+    case ListImage::EmblemA:
+    case ListImage::EmblemB: break;
+    }
+    return {};
+}
 
 MarkerView::MarkerView(const QString& objectName, QWidget* parent) : QWidget(parent)
 {
@@ -12,8 +26,13 @@ MarkerView::MarkerView(const QString& objectName, QWidget* parent) : QWidget(par
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
+void MarkerView::setNumber(int number) { number_ = number; }
+
 void MarkerView::sync(const Marker& model)
 {
+    const QString state = markerStateWord(model);
+    speakName(this, state.isEmpty() ? QStringLiteral("Ball %1").arg(number_)
+                                    : QStringLiteral("Ball %1, %2").arg(number_).arg(state));
     if (model.image != image_) {
         image_ = model.image;
         update();

@@ -8,6 +8,10 @@
 
 namespace ferlow::ui {
 
+// What a ball says of its number: "picked", "drawn" (drawn, not picked), "hit"
+// (picked and drawn), or nothing while no ball lies there.
+QString markerStateWord(const Marker& marker);
+
 class MarkerView : public QWidget {
     Q_OBJECT
 public:
@@ -15,7 +19,7 @@ public:
 
     void sync(const Marker& model);
     // The number under the ball, written on it so a picked number stays readable.
-    void setNumber(int number) { number_ = number; }
+    void setNumber(int number);
     ListImage image() const { return image_; }
 
 signals:

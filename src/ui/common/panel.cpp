@@ -45,6 +45,12 @@ void Panel::sync(const Label& model)
         back_ = model.back;
         coloured_ = true;
     }
+    if (speechRule_) {
+        speak(this, speechRule_(model));
+    } else {
+        const QString caption = spokenCaption(model.caption.text());
+        speak(this, {caption.isEmpty() ? spokenName_ : caption, spokenText(model.tooltip)});
+    }
 }
 
 void Panel::mousePressEvent(QMouseEvent* event)

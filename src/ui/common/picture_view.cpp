@@ -2,6 +2,7 @@
 
 #include "media/pictures.h"
 #include "ui/common/colors.h"
+#include "ui/common/speech.h"
 
 namespace ferlow::ui {
 
@@ -11,6 +12,8 @@ PictureView::PictureView(const QString& objectName, QWidget* parent, bool scaled
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
 }
+
+void PictureView::setSpokenName(const QString& name) { speakName(this, name); }
 
 void PictureView::syncPicture(const Picture& picture)
 {
@@ -29,6 +32,8 @@ void PictureView::sync(const PictureBox& model)
     syncPicture(model.picture);
     const QString tip = QString::fromStdString(model.tooltip);
     if (toolTip() != tip) setToolTip(tip);
+    const QString description = spokenText(model.tooltip);
+    speakDescription(this, description.isEmpty() && describe_ ? describe_(model) : description);
     setVisible(model.visible);
     setEnabled(model.enabled);
     QPalette pal = palette();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLabel>
+#include <functional>
 
 #include "engine/controls.h"
 
@@ -13,6 +14,10 @@ class PictureView : public QLabel {
 public:
     PictureView(const QString& objectName, QWidget* parent, bool scaled = true);
 
+    // Read as `spokenName` ("Logo", "Face"), described by the tooltip.
+    void setSpokenName(const QString& name);
+    // A description for pictures that carry meaning without a tooltip.
+    void setDescriber(std::function<QString(const PictureBox&)> describe) { describe_ = std::move(describe); }
     void sync(const PictureBox& model);
     void syncPicture(const Picture& picture);
 
@@ -25,6 +30,7 @@ protected:
 private:
     unsigned showings_ = 0;
     bool scaled_;
+    std::function<QString(const PictureBox&)> describe_;
 };
 
 }  // namespace ferlow::ui

@@ -7,6 +7,7 @@
 #include "ui/common/panel.h"
 #include "ui/common/picture_view.h"
 #include "ui/common/program_icon.h"
+#include "ui/common/speech.h"
 #include "ui/common/twips.h"
 #include "ui/dispatcher.h"
 
@@ -80,6 +81,7 @@ Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher) : m_(machin
     Picture1_ = new PictureView("Picture1", this, false);
     Picture1_->setGeometry(16, 104, 96, 64);
     Picture1_->setAutoFillBackground(false);
+    Picture1_->setSpokenName("Map of Australia");
 
     CmdPlay_ = new QPushButton(this);
     CmdPlay_->setObjectName("CmdPlay");
@@ -107,6 +109,7 @@ void Ferlowopnscr::sync()
     Picture1_->sync(s.Picture1);
     const QString caption = QString::fromStdString(s.CmdPlay.caption);
     if (CmdPlay_->text() != caption) CmdPlay_->setText(caption);
+    speak(CmdPlay_, {spokenCaption(s.CmdPlay.caption), spokenText(s.CmdPlay.tooltip)});
     binding_.apply(*this, s.window);
 }
 

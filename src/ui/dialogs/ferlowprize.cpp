@@ -2,6 +2,7 @@
 
 #include "ui/common/face_button.h"
 #include "ui/common/panel.h"
+#include "ui/common/speech.h"
 #include "ui/common/twips.h"
 
 namespace ferlow::ui {
@@ -26,6 +27,9 @@ Ferlowprize::Ferlowprize(Machine& machine, Dispatcher& dispatcher)
         QFont f = row->font();
         f.setBold(true);
         row->setFont(f);
+        row->setSpeechRule([](const Label& model) {
+            return Spoken{spokenColumns(model.caption.text()), spokenText(model.tooltip)};
+        });
         Lblpri_[static_cast<std::size_t>(h)] = row;
     }
     CmdClose_ = new FaceButton("CmdClose", this);
@@ -42,6 +46,7 @@ void Ferlowprize::sync()
     CmdClose_->sync(s.CmdClose);
     const QString tip = QString::fromStdString(s.tooltip);
     if (toolTip() != tip) setToolTip(tip);
+    speakDescription(this, spokenText(s.tooltip));
     syncWindow();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/common/decorations.h"
 #include "ui/common/face_button.h"
 #include "ui/common/panel.h"
+#include "ui/common/speech.h"
 #include "ui/common/twips.h"
 
 namespace ferlow::ui {
@@ -14,6 +15,27 @@ constexpr int kRowTops[8] = {45, 360, 675, 990, 1545, 1860, 2175, 2490};
 QRect toPixels(const QRect& twipsRect)
 {
     return {px(twipsRect.x()), px(twipsRect.y()), px(twipsRect.width()), px(twipsRect.height())};
+}
+
+// A number's panel reads "17, drawn 3 times", described by the rating its colour
+// shows, which a screen reader's user cannot see.
+Spoken speakStatsPanel(const Label& panel)
+{
+    const QString caption = spokenCaption(panel.caption.text());
+    const QStringList parts = caption.split(QLatin1Char(','));
+    bool isNumber = false, isCount = false;
+    Spoken spoken{caption, spokenText(panel.tooltip)};
+    if (parts.size() == 2) {
+        const int number = parts[0].trimmed().toInt(&isNumber);
+        const int count = parts[1].trimmed().toInt(&isCount);
+        if (isNumber && isCount)
+            spoken.name = count == 1 ? QString("%1, drawn once").arg(number)
+                                     : QString("%1, drawn %2 times").arg(number).arg(count);
+    }
+    if (spoken.description.isEmpty())
+        for (const RatingBand& band : ratingBands())
+            if (band.colour == panel.back) spoken.description = QString::fromLatin1(band.name);
+    return spoken;
 }
 
 }  // namespace
@@ -34,10 +56,16 @@ FrmStats::FrmStats(Machine& machine, Dispatcher& dispatcher)
     for (int n = 1; n <= kBoardNumbers; ++n) {
         auto* panel = new Panel(QString("PnlNum_%1").arg(n), PanelStyle::Raised, this);
         panel->setGeometry(toPixels(statsPanelTwips(n)));
+        panel->setSpeechRule(speakStatsPanel);
         PnlNum_[static_cast<std::size_t>(n)] = panel;
     }
 
+    Pnlcentre_->setSpeechRule([](const Label& model) {
+        const QString columns = spokenColumns(model.caption.text());
+        return Spoken{columns.isEmpty() ? QString("Draw progress") : columns, spokenText(model.tooltip)};
+    });
     QFrame* footer = makeFrame("SSPanel1", PanelStyle::Raised, this);
+    speakName(footer, "Legend");
     footer->setGeometry(0, 190, 374, 72);
     buildLegend(footer);
     CmdClose_ = new FaceButton("CmdClose", footer);
@@ -83,6 +111,7 @@ void FrmStats::sync()
     for (std::size_t i = 0; i < legendLabels_.size(); ++i) {
         legendLabels_[i]->sync(s.legendLabels[i]);
         legendShapes_[i]->setColour(toQColor(s.legendShapes[i], palette()));
+        speakName(legendShapes_[i], spokenCaption(s.legendLabels[i].caption.text()) + " colour");
     }
     CmdClose_->sync(s.CmdClose);
     syncWindow();

@@ -7,6 +7,7 @@
 #include "ui/common/list_images.h"
 #include "ui/common/panel.h"
 #include "ui/common/program_icon.h"
+#include "ui/common/speech.h"
 #include "ui/common/twips.h"
 
 namespace ferlow::ui {
@@ -60,7 +61,9 @@ Frmabtkeno::Frmabtkeno(Machine& machine, Dispatcher& dispatcher)
     : AuxWindow("Frmabtkeno", machine, dispatcher, machine.about.window, &Machine::aboutFrameClosed,
                 &Machine::aboutBackgroundClicked)
 {
-    (new EmblemView("emblem", this))->move(12, 12);
+    auto* emblem = new EmblemView("emblem", this);
+    emblem->move(12, 12);
+    speakName(emblem, "Logo");
 
     Label2_ = new Panel("Label2", PanelStyle::Flat, this);
     Label2_->setGeometry(54, 9, 236, 38);
@@ -81,11 +84,13 @@ Frmabtkeno::Frmabtkeno(Machine& machine, Dispatcher& dispatcher)
 
     SSPanel1_ = new Panel("SSPanel1", PanelStyle::Inset, this);
     SSPanel1_->setGeometry(12, 63, 318, 31);
+    SSPanel1_->setSpokenName("Credit");
     Label1_ = new Panel("Label1", PanelStyle::Flat, SSPanel1_);
     Label1_->setGeometry(2, 2, 314, 27);
     passToBackground(Label1_);
     cycler_ = new CyclerView("cycler", this);
     cycler_->setGeometry(345, 62, px(495), px(495));
+    speakName(cycler_, "Emblem");
 
     SSpnlreg_ = new Panel("SSpnlreg", PanelStyle::Raised, this);
     SSpnlreg_->setGeometry(12, 106, 366, 28);

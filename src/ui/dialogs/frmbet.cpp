@@ -7,6 +7,7 @@
 #include "ui/common/decorations.h"
 #include "ui/common/face_button.h"
 #include "ui/common/panel.h"
+#include "ui/common/speech.h"
 #include "ui/common/twips.h"
 
 namespace ferlow::ui {
@@ -44,6 +45,7 @@ Frmbet::Frmbet(Machine& machine, Dispatcher& dispatcher)
 {
     QFrame* buttonFrame = makeFrame("SSPanel1", PanelStyle::Raised, this);
     buttonFrame->setGeometry(4, 5, 288, 54);
+    speakName(buttonFrame, "Amounts");
     auto* fieldFrame = new ShapeView("Shape1", ShapeView::Kind::Outline, this);
     fieldFrame->setGeometry(4, 62, 288, 39);
     buildAmountButtons();
@@ -53,6 +55,7 @@ Frmbet::Frmbet(Machine& machine, Dispatcher& dispatcher)
     Lblother_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Txtfil_ = new AmountField("Txtfil", this);
     Txtfil_->setGeometry(px(1230), px(1035), px(1815), px(375));
+    Lblother_->setBuddy(Txtfil_);
     connect(Txtfil_, &AmountField::mouseDown, this, [this] { run(&Machine::betTextMouseDown); });
     connect(Txtfil_, &QLineEdit::textEdited, this,
             [this](const QString& text) { run([this, t = text.toStdString()] { m_.betTextEdited(t); }); });
@@ -69,6 +72,7 @@ Frmbet::Frmbet(Machine& machine, Dispatcher& dispatcher)
     connect(Cmdok_, &FaceButton::enterPressed, this, [this] { run([this] { m_.betOkKey(kEnterKey); }); });
     PnlGauge_ = new Panel("PnlGauge", PanelStyle::Inset, this);
     PnlGauge_->setGeometry(px(2925), px(1650), px(kGaugeWidthTwips), px(330));
+    PnlGauge_->setSpokenName("Gauge");
     Fillin_ = new QLabel(PnlGauge_);
     Fillin_->setObjectName("Fillin");
     Fillin_->setAutoFillBackground(true);
@@ -77,6 +81,7 @@ Frmbet::Frmbet(Machine& machine, Dispatcher& dispatcher)
     Fillin_->setPalette(red);
     Fillin_->setGeometry(QRect(kFillinOrigin, QSize(0, kFillinHeight)));
     Fillin_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    speakName(Fillin_, "Gauge fill");
 
     // The field first: an amount can be typed straight away and Enter accepts it.
     setTabOrder(Txtfil_, Cmdhold_);
@@ -144,6 +149,10 @@ void Frmbet::syncAmountField()
     }
     const QString tip = QString::fromStdString(model.tooltip);
     if (Txtfil_->toolTip() != tip) Txtfil_->setToolTip(tip);
+    // Named by the label beside it, "Other :", without its colon.
+    QString name = spokenCaption(m_.betDialog.Lblother.caption.text());
+    if (name.endsWith(QLatin1Char(':'))) name = name.chopped(1).trimmed();
+    speak(Txtfil_, {name, spokenText(model.tooltip)});
     Txtfil_->setEnabled(model.enabled);
     Txtfil_->setVisible(model.visible);
     if (model.maxLength > 0 && Txtfil_->maxLength() != model.maxLength) Txtfil_->setMaxLength(model.maxLength);

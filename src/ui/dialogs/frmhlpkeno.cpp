@@ -2,6 +2,7 @@
 
 #include "ui/common/face_button.h"
 #include "ui/common/picture_view.h"
+#include "ui/common/speech.h"
 #include "ui/common/twips.h"
 
 namespace ferlow::ui {
@@ -12,6 +13,7 @@ Frmhlpkeno::Frmhlpkeno(Machine& machine, Dispatcher& dispatcher)
 {
     Image1_ = new PictureView("Image1", this);
     Image1_->setGeometry(px(45), px(45), px(7260), px(6015));
+    Image1_->setSpokenName("Help page");
     passToBackground(Image1_);
     // The picture covers nearly the whole window; Close lies over its lower right
     // corner, which the help page keeps free for it.

@@ -3,17 +3,30 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "engine/format.h"
+#include "engine/media_files.h"
 #include "ui/common/colors.h"
 #include "ui/common/decorations.h"
 #include "ui/common/face_button.h"
 #include "ui/common/panel.h"
 #include "ui/common/picture_view.h"
+#include "ui/common/speech.h"
 #include "ui/common/twips.h"
 
 namespace ferlow::ui {
 namespace {
 
 constexpr int kRowTop = 5, kRowStep = 23, kRowHeight = 21;
+
+// The face tells how the last game went; a screen reader says it in words.
+QString faceMood(const PictureBox& face)
+{
+    static const char* const moods[6] = {"Beaming", "Big smile", "Smiling", "Slight smile", "Straight face", "Sad"};
+    const QString file = QString::fromStdString(face.picture.file);
+    for (int i = 0; i < 6; ++i)
+        if (file.endsWith(QLatin1String(files::kFaces[i]))) return QString::fromLatin1(moods[i]);
+    return {};
+}
 
 bool isCommand(const QKeyEvent* event)
 {
@@ -38,6 +51,7 @@ void NameField::sync(const TextBox& model)
     if (model.maxLength > 0 && maxLength() != model.maxLength) setMaxLength(model.maxLength);
     const QString tip = QString::fromStdString(model.tooltip);
     if (toolTip() != tip) setToolTip(tip);
+    speakDescription(this, spokenText(model.tooltip));
     setEnabled(model.enabled);
     setVisible(model.visible);
     if (!coloured_ || !(back_ == model.back)) {
@@ -107,6 +121,7 @@ void Frmhsc::buildRows()
 {
     QFrame* frame = makeFrame("SSPanel1", PanelStyle::Raised, this);
     frame->setGeometry(2, 38, 368, 124);
+    speakName(frame, "High scores");
     for (int i = 0; i < kHighScorePlaces; ++i) {
         const int place = i + 1;
         const int y = kRowTop + i * kRowStep;
@@ -114,12 +129,20 @@ void Frmhsc::buildRows()
         score->setGeometry(4, y, 150, kRowHeight);
         score->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         score->setIndent(4);
+        // The caption runs the score into the place ("250,5001 Highest Score");
+        // a screen reader is told the two apart.
+        score->setSpeechRule([this, place](const Label& model) {
+            const double value = m_.state.highScores[static_cast<std::size_t>(place - 1)];
+            return Spoken{QString("Place %1: %2").arg(place).arg(QString::fromStdString(fmt::grouped(value))),
+                          spokenText(model.tooltip)};
+        });
         auto* percent = new Panel(QString("Lblp%1").arg(place), PanelStyle::Flat, frame);
         percent->setGeometry(157, y, 116, kRowHeight);
         percent->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         percent->setIndent(2);
         auto* name = new NameField(QString("Txtnam%1").arg(place), frame);
         name->setGeometry(276, y, 88, kRowHeight);
+        speakName(name, QString("Name, place %1").arg(place));
         name->setFilter([this, place](int key) {
             int pass = 0;
             run([this, place, key, &pass] { pass = m_.hscNameKey(place, key); });
@@ -142,6 +165,8 @@ void Frmhsc::buildBottomRow()
     // The faces are drawn at the box's size: shown as they are, not rescaled.
     PicFace_ = new PictureView("PicFace", this, false);
     PicFace_->setGeometry(9, 172, px(465), px(465));
+    PicFace_->setSpokenName("Face");
+    PicFace_->setDescriber(faceMood);
     CmdClose_ = new FaceButton("CmdClose", this);
     CmdClose_->setGeometry(146, 171, 81, 33);
     connect(CmdClose_, &QPushButton::clicked, this, [this] { run(&Machine::hscCloseClicked); });

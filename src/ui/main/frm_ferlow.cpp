@@ -2,14 +2,18 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "ui/common/face_button.h"
 #include "ui/common/marker_view.h"
 #include "ui/common/panel.h"
 #include "ui/common/picture_view.h"
 #include "ui/common/program_icon.h"
+#include "ui/common/speech.h"
 #include "ui/common/twips.h"
 #include "ui/dispatcher.h"
+#include "ui/main/board_cell.h"
+#include "ui/main/board_cursor.h"
 
 namespace ferlow::ui {
 namespace {
@@ -37,7 +41,9 @@ FrmFerlow::FrmFerlow(Machine& machine, Dispatcher& dispatcher) : m_(machine), di
     buildBoard(central);
     buildSidePanels(central);
     buildButtons(central);
+    buildBoardCursor();
     buildMenus();
+    nameFrames();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     sync();
 }
@@ -54,13 +60,22 @@ void FrmFerlow::buildBoard(QWidget* central)
     QFont numberFont = font();
     numberFont.setBold(true);
     for (int i = 0; i < kBoardNumbers; ++i) {
-        auto* label = new Panel(indexed("Lbl1", i), PanelStyle::Flat, frame);
+        auto* label = new BoardCell(indexed("Lbl1", i), i, frame);
         label->setGeometry(toPixels(boardLabelRect(i)).translated(kBoardOrigin));
         // Centred, so a ball over a picked number covers it whole and shows the
         // number itself.
         label->setAlignment(Qt::AlignCenter);
         label->setFont(numberFont);
-        connect(label, &Panel::pressed, this, [this, i] { dispatch_.run([this, i] { m_.numberPressed(i); }); });
+        connect(label, &Panel::pressed, this, [this, i] {
+            cursor_->setCurrent(i);
+            dispatch_.run([this, i] { m_.numberPressed(i); });
+        });
+        // Read as the number and what lies on it: "17, picked".
+        label->setSpeechRule([this, i](const Label& model) {
+            const QString state = markerStateWord(m_.main.Shp1[static_cast<std::size_t>(i)]);
+            const QString number = spokenCaption(model.caption.text());
+            return Spoken{state.isEmpty() ? number : number + ", " + state, spokenText(model.tooltip)};
+        });
         Lbl1_[static_cast<std::size_t>(i)] = label;
     }
     Lblname_ = new Panel("Lblname", PanelStyle::Flat, frame);
@@ -73,9 +88,34 @@ void FrmFerlow::buildBoard(QWidget* central)
         auto* marker = new MarkerView(indexed("Shp1", i), frame);
         marker->setGeometry(toPixels(boardMarkerRect(i)).translated(kBoardOrigin));
         marker->setNumber(i + 1);
-        connect(marker, &MarkerView::pressed, this, [this, i] { dispatch_.run([this, i] { m_.markerPressed(i); }); });
+        connect(marker, &MarkerView::pressed, this, [this, i] {
+            cursor_->setCurrent(i);
+            dispatch_.run([this, i] { m_.markerPressed(i); });
+        });
         Shp1_[static_cast<std::size_t>(i)] = marker;
     }
+}
+
+// Made after the buttons, so it follows them in the tab order and the window's
+// first focus stays on the first button that takes it, as it always did; and
+// raised over the numbers and balls so its ring is drawn on top of them.
+void FrmFerlow::buildBoardCursor()
+{
+    std::array<QWidget*, kBoardNumbers> cells{};
+    std::copy(Lbl1_.begin(), Lbl1_.end(), cells.begin());
+    cursor_ = new BoardCursor("BoardCursor", cells, Lbl1_[0]->parentWidget());
+    for (BoardCell* cell : Lbl1_) cell->setBoardCursor(cursor_);
+    speak(cursor_, {"Numbers", "Arrow keys choose a number; Space or Enter picks it or takes it back."});
+    connect(cursor_, &BoardCursor::pressed, this, [this](int position) { pressFromKeyboard(position); });
+}
+
+void FrmFerlow::pressFromKeyboard(int position)
+{
+    const Marker& ball = m_.main.Shp1[static_cast<std::size_t>(position)];
+    if (ball.visible && ball.enabled)
+        dispatch_.run([this, position] { m_.markerPressed(position); });
+    else
+        dispatch_.run([this, position] { m_.numberPressed(position); });
 }
 
 void FrmFerlow::buildSidePanels(QWidget* central)
@@ -84,6 +124,7 @@ void FrmFerlow::buildSidePanels(QWidget* central)
     logoFrame->setGeometry(341, 6, 128, 46);
     Image1_ = new PictureView("Image1", logoFrame);
     Image1_->setGeometry(1, 1, 126, 44);
+    Image1_->setSpokenName("Logo");
 
     QFrame* status = makeFrame("SSPanel2", PanelStyle::Raised, central);
     status->setGeometry(341, 55, 128, 98);
@@ -104,6 +145,7 @@ void FrmFerlow::buildSidePanels(QWidget* central)
     SSPNum_->setFont(statusFont);
     PicShow_ = new PictureView("PicShow", turns);
     PicShow_->setGeometry(80, 5, 44, 64);
+    PicShow_->setSpokenName("Hourglass");
 
     QFrame* strip = makeFrame("SSPanel9", PanelStyle::Inset, central);
     strip->setGeometry(6, 280, 463, 16);
@@ -132,6 +174,18 @@ void FrmFerlow::buildButtons(QWidget* central)
         connect(b, &QPushButton::clicked, this, [this, id] { dispatch_.run([this, id] { m_.commandClicked(id); }); });
         *buttons[i] = b;
     }
+}
+
+// The plain frames that group the controls, named for screen readers that
+// announce the group a control lies in.
+void FrmFerlow::nameFrames()
+{
+    const std::pair<const char*, const char*> frames[] = {
+        {"SSPanel1", "Board"},  {"SSPanel10", "Logo panel"}, {"SSPanel2", "Score"},
+        {"SSPanel3", "Turns"},  {"SSPanel9", "Summary"},     {"SSPanel8", "Commands"},
+    };
+    for (const auto& [name, spoken] : frames)
+        if (auto* frame = centralWidget()->findChild<QFrame*>(name, Qt::FindDirectChildrenOnly)) speakName(frame, spoken);
 }
 
 void FrmFerlow::buildMenus()

@@ -14,6 +14,8 @@ class QMenu;
 
 namespace ferlow::ui {
 
+class BoardCell;
+class BoardCursor;
 class Dispatcher;
 class FaceButton;
 class MarkerView;
@@ -26,6 +28,7 @@ public:
     FrmFerlow(Machine& machine, Dispatcher& dispatcher);
 
     void sync();
+    BoardCursor* boardCursor() const { return cursor_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -36,7 +39,13 @@ private:
     void buildBoard(QWidget* central);
     void buildSidePanels(QWidget* central);
     void buildButtons(QWidget* central);
+    void buildBoardCursor();
     void buildMenus();
+    void nameFrames();
+    // A press on a number from the keyboard lands where a mouse press in the
+    // middle of the number would: on its ball when one is shown and takes
+    // presses, else on the number.
+    void pressFromKeyboard(int position);
 
     Machine& m_;
     Dispatcher& dispatch_;
@@ -44,8 +53,9 @@ private:
 
     PictureView* Image1_ = nullptr;
     Panel* Lblname_ = nullptr;
-    std::array<Panel*, kBoardNumbers> Lbl1_{};
+    std::array<BoardCell*, kBoardNumbers> Lbl1_{};
     std::array<MarkerView*, kBoardNumbers> Shp1_{};
+    BoardCursor* cursor_ = nullptr;
     Panel *LblHit_ = nullptr, *LblWon_ = nullptr, *LblCred_ = nullptr, *LblBet_ = nullptr;
     Panel *LblhitS_ = nullptr, *LblwonS_ = nullptr, *LblcredS_ = nullptr, *LblbetS_ = nullptr;
     Panel* SSPNum_ = nullptr;
