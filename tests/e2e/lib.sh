@@ -87,11 +87,15 @@ e2e_cleanup()
     exit "$status"
 }
 
-# e2e_init NAME ARTIFACTS_DIR
+# e2e_init NAME ARTIFACTS_DIR [SCALE]: SCALE (default 1) is Qt's scale factor; the
+# screen is 1024x768 times SCALE, so the game's windows fit as they do at 1.
 e2e_init()
 {
     E2E_NAME=$1
     E2E_ARTIFACTS=$2
+    E2E_SCALE=${3:-1}
+    [[ $E2E_SCALE =~ ^[1-4]$ ]] || { echo "e2e: scale '$E2E_SCALE' is not 1 to 4" >&2; exit 2; }
+    E2E_SCREEN_W=$((1024 * E2E_SCALE)) E2E_SCREEN_H=$((768 * E2E_SCALE))
     local tool missing=()
     for tool in Xvfb xdotool import convert; do
         command -v "$tool" >/dev/null || missing+=("$tool")
@@ -105,6 +109,8 @@ e2e_init()
     rm -f "$E2E_ARTIFACTS"/*.png "$E2E_ARTIFACTS"/*.log
     E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/ferlow-e2e.XXXXXX")
     trap e2e_cleanup EXIT
+    # set -e ends the test on a failing command without a word; say which.
+    trap 'e2e_log "FAIL: line $LINENO: \"$BASH_COMMAND\" failed (status $?)" >&2' ERR
     trap 'exit 130' INT
     trap 'exit 143' TERM
 
@@ -121,7 +127,9 @@ e2e_init()
     unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY QT_SCREEN_SCALE_FACTORS \
         QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME QT_FONT_DPI
     export LC_ALL=C.UTF-8 LANG=C.UTF-8
-    export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=0
+    # Automatic scaling from the screen's DPI is off, so QT_SCALE_FACTOR alone
+    # decides: every device-independent pixel is exactly SCALE screen pixels.
+    export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$E2E_SCALE QT_ENABLE_HIGHDPI_SCALING=0
     export SDL_AUDIODRIVER=dummy
     export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -134,7 +142,7 @@ e2e_start_xvfb()
 {
     local numfile=$E2E_TMP/display deadline
     : >"$numfile"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -noreset -nolisten tcp \
         3>"$numfile" </dev/null >"$E2E_ARTIFACTS/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     e2e_watch "$E2E_XVFB_PID" "$E2E_TMP"
@@ -147,7 +155,7 @@ e2e_start_xvfb()
     DISPLAY=:$(head -n 1 "$numfile")
     export DISPLAY
     xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "cannot talk to Xvfb on $DISPLAY"
-    e2e_log "Xvfb on $DISPLAY (1024x768x24)"
+    e2e_log "Xvfb on $DISPLAY (${E2E_SCREEN_W}x${E2E_SCREEN_H}x24, Qt scale $E2E_SCALE)"
 }
 
 # e2e_start_game BINARY [ARGS...]: E2E_GAME_PID, E2E_GAME_START_MS
@@ -246,6 +254,7 @@ function kind_of(k, r, g, b) {
     if (k == "bluish")   return b >= 120 && b >= r + 60 && b >= g + 40
     if (k == "greenish") return g >= 80 && g >= r + 40 && g >= b + 40
     if (k == "reddish")  return r >= 120 && r >= g + 60 && r >= b + 60
+    if (k == "purplish") return r >= 90 && b >= 100 && r >= g + 50 && b >= g + 50 && b - r <= 90 && r - b <= 50
     if (k == "whiteish") return r >= 210 && g >= 210 && b >= 210
     if (k == "blackish") return r <= 60 && g <= 60 && b <= 60
     if (k == "greyish")  return r - g <= 24 && g - r <= 24 && g - b <= 24 && b - g <= 24 && r >= 70 && r <= 225
@@ -275,12 +284,14 @@ e2e_assert_pixel()
     e2e_is_kind "$4" $E2E_RGB || e2e_fail "$5: pixel ($2,$3) of $(basename "$1") is rgb($E2E_RGB), not $4"
 }
 
-# e2e_shares FILE KIND NAME:X:Y:W:H...: prints "NAME PERCENT" for each rectangle
-# (screen coordinates), the share of its pixels that are KIND. One pass over
-# the rectangles' bounding box, so a whole board costs one convert.
+# e2e_shares FILE KINDS NAME:X:Y:W:H...: prints "NAME PERCENT..." for each
+# rectangle (screen coordinates): the share of its pixels of each of KINDS, a
+# comma-separated list ("reddish,purplish" prints two percentages). One pass over
+# the rectangles' bounding box, so a whole board costs one convert; raw bytes
+# through od, as ImageMagick's txt: format is several times slower.
 e2e_shares()
 {
-    local file=$1 kind=$2
+    local file=$1 kinds=$2
     shift 2
     local spec x0=100000 y0=100000 x1=0 y1=0 x y w h
     for spec in "$@"; do
@@ -290,26 +301,33 @@ e2e_shares()
         ((x + w > x1)) && x1=$((x + w))
         ((y + h > y1)) && y1=$((y + h))
     done
-    convert "$file" -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage -depth 8 txt:- |
-        awk -v kind="$kind" -v x0="$x0" -v y0="$y0" -v specs="$*" "$E2E_KINDS_AWK"'
+    convert "$file" -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage -depth 8 rgb:- |
+        od -An -v -tu1 -w3 |
+        awk -v kinds="$kinds" -v x0="$x0" -v y0="$y0" -v width="$((x1 - x0))" -v specs="$*" "$E2E_KINDS_AWK"'
         BEGIN {
+            nk = split(kinds, kind, ",")
             n = split(specs, list, " ")
             for (i = 1; i <= n; i++) {
                 split(list[i], f, ":")
-                name[i] = f[1]; rx[i] = f[2] - x0; ry[i] = f[3] - y0; rw[i] = f[4]; rh[i] = f[5]
+                name[i] = f[1]; rw[i] = f[4]; rh[i] = f[5]
+                for (y = f[3] - y0; y < f[3] - y0 + rh[i]; y++)
+                    for (x = f[2] - x0; x < f[2] - x0 + rw[i]; x++) owners[y * width + x] = owners[y * width + x] " " i
             }
         }
-        /^[0-9]+,[0-9]+:/ {
-            split($1, p, /[,:]/)
-            c = $2; gsub(/[()]/, "", c); split(c, v, ",")
-            hit[p[1] "," p[2]] = kind_of(kind, v[1], v[2], v[3])
+        {
+            idx = NR - 1
+            if (!(idx in owners)) next
+            m = split(owners[idx], own, " ")
+            for (k = 1; k <= nk; k++) {
+                if (!kind_of(kind[k], $1, $2, $3)) continue
+                for (j = 1; j <= m; j++) good[own[j], k]++
+            }
         }
         END {
             for (i = 1; i <= n; i++) {
-                good = 0
-                for (y = ry[i]; y < ry[i] + rh[i]; y++)
-                    for (x = rx[i]; x < rx[i] + rw[i]; x++) good += hit[x "," y]
-                printf "%s %d\n", name[i], int(100 * good / (rw[i] * rh[i]))
+                line = name[i]
+                for (k = 1; k <= nk; k++) line = line " " int(100 * good[i, k] / (rw[i] * rh[i]))
+                print line
             }
         }'
 }
@@ -335,6 +353,63 @@ e2e_wait_shares()
         [ "$(e2e_now_ms)" -lt "$deadline" ] || return 1
         sleep "$E2E_POLL"
     done
+}
+
+# e2e_ink FILE X Y W H: the "ink" in a rectangle (screen coordinates), i.e. the
+# pixels far from its most common colour (the background): E2E_INK the count,
+# E2E_INK_LEFT and E2E_INK_RIGHT its first and last column from X (-1 when
+# there is none). Text of any colour on a flat panel is ink; so are bevels, so
+# keep the rectangle inside them.
+e2e_ink()
+{
+    local out
+    out=$(convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
+        awk -v w="$4" '
+        { c[NR - 1] = $1 " " $2 " " $3; n[$1 " " $2 " " $3]++ }
+        END {
+            for (k in n) if (n[k] > best) { best = n[k]; bg = k }
+            split(bg, b, " ")
+            left = -1; right = -1; ink = 0
+            for (i = 0; i < NR; i++) {
+                split(c[i], p, " ")
+                d = (p[1] > b[1] ? p[1] - b[1] : b[1] - p[1]) + (p[2] > b[2] ? p[2] - b[2] : b[2] - p[2]) \
+                    + (p[3] > b[3] ? p[3] - b[3] : b[3] - p[3])
+                if (d < 96) continue
+                ink++; x = i % w
+                if (left < 0 || x < left) left = x
+                if (x > right) right = x
+            }
+            print ink, left, right
+        }')
+    read -r E2E_INK E2E_INK_LEFT E2E_INK_RIGHT <<<"$out"
+    [ -n "$E2E_INK_RIGHT" ] || e2e_fail "cannot read the rectangle $4x$5+$2+$3 of $1"
+}
+
+# e2e_crop_sum FILE X Y W H: E2E_SUM, a checksum of the rectangle's pixels, to
+# tell whether two screenshots show the same thing there.
+e2e_crop_sum()
+{
+    E2E_SUM=$(convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | md5sum | cut -d' ' -f1)
+}
+
+# e2e_focus WINDOW: gives WINDOW the keyboard focus, as a window manager does
+# when the player clicks a window or closes the one above it. (Xvfb has no window
+# manager, so a closed dialog leaves the focus nowhere.)
+e2e_focus()
+{
+    local deadline=$(($(e2e_now_ms) + 5000))
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+    xdotool windowfocus "$1" 2>/dev/null || e2e_fail "cannot focus window $1 ($(e2e_window_title "$1"))"
+    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; do
+        [ "$(e2e_now_ms)" -lt "$deadline" ] || e2e_fail "window $1 ($(e2e_window_title "$1")) did not take the focus"
+        sleep "$E2E_POLL"
+    done
+}
+
+# e2e_key KEYS...: key presses (xdotool names, e.g. ctrl+r) to the focused window.
+e2e_key()
+{
+    xdotool key "$@" || e2e_fail "could not press $*"
 }
 
 # e2e_rss_kb PID: E2E_RSS_KB now, E2E_HWM_KB the peak so far

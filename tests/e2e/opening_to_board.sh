@@ -28,6 +28,9 @@ readonly BOARD_GREEN='0 128 0'
 # and white number are the rest) and leaves half the cell green; an empty cell
 # is over 90% green, with no blue and no white at all.
 readonly BALL_MIN=20 NO_BALL_MAX=5 GREEN_MIN=75
+# The board's keyboard cursor rings the current number just inside its cell, so
+# green is measured that far inside.
+readonly RING=4
 
 # The label of board number $1 (1..80): its top-left on the screen in
 # E2E_CELL_X, E2E_CELL_Y; it is CELL_W x CELL_H.
@@ -47,6 +50,14 @@ all_cells()
     for n in $(seq 80); do
         cell "$n"
         printf '%s ' "$n:$E2E_CELL_X:$E2E_CELL_Y:$CELL_W:$CELL_H"
+    done
+}
+inner_cells()
+{
+    local n
+    for n in $(seq 80); do
+        cell "$n"
+        printf '%s ' "$n:$((E2E_CELL_X + RING)):$((E2E_CELL_Y + RING)):$((CELL_W - 2 * RING)):$((CELL_H - 2 * RING))"
     done
 }
 click_number()
@@ -118,10 +129,11 @@ e2e_log "main window at ($main_x,$main_y), ${E2E_W}x$E2E_H, menu bar $menu_h px"
 
 # Every number sits on the green board and none is picked.
 read -r -a cells <<<"$(all_cells)"
-e2e_wait_shares main 20 greenish "${cells[@]}" -- "{ if (\$2 < $GREEN_MIN) bad = 1 } END { exit bad }" ||
+read -r -a inner <<<"$(inner_cells)"
+e2e_wait_shares main 20 greenish "${inner[@]}" -- "{ if (\$2 < $GREEN_MIN) bad = 1 } END { exit bad }" ||
     e2e_fail "board cells not green: $(awk -v m="$GREEN_MIN" '$2 < m { printf "%s(%d%%) ", $1, $2 }' <<<"$E2E_SHARES")"
 cell 1
-e2e_pixel "$E2E_SHOT" $((E2E_CELL_X + 2)) $((E2E_CELL_Y + 2))
+e2e_pixel "$E2E_SHOT" $((E2E_CELL_X + RING + 1)) $((E2E_CELL_Y + RING + 1))
 [ "$E2E_RGB" = "$BOARD_GREEN" ] || e2e_fault "board background is rgb($E2E_RGB), expected rgb($BOARD_GREEN)"
 E2E_SHARES=$(e2e_shares "$E2E_SHOT" bluish "${cells[@]}")
 [ -z "$(balls_seen)" ] || e2e_fault "balls on a fresh board: $(balls_seen)"
@@ -134,7 +146,7 @@ e2e_wait_shares picks 10 bluish "${cells[@]}" -- "$(balls_on 1 40 41 80)" ||
 e2e_log "balls on $(balls_seen)after picking 1 40 41 80"
 # The numbers on the balls are written in white, where the board's are black.
 picked=()
-for n in 1 40 41 80; do cell "$n"; picked+=("$n:$E2E_CELL_X:$E2E_CELL_Y:$CELL_W:$CELL_H"); done
+for n in 1 40 41 80; do cell "$n"; picked+=("$n:$((E2E_CELL_X + RING)):$((E2E_CELL_Y + RING)):$((CELL_W - 2 * RING)):$((CELL_H - 2 * RING))"); done
 white=$(e2e_shares "$E2E_SHOT" whiteish "${picked[@]}")
 black=$(e2e_shares "$E2E_SHOT" blackish "${picked[@]}")
 if ! awk '$2 < 1 { exit 1 }' <<<"$white" || ! awk '$2 > 0 { exit 1 }' <<<"$black"; then
@@ -158,7 +170,7 @@ click_number 80
 e2e_wait_shares unpicked 10 bluish "${cells[@]}" -- "$(balls_on 1 40 41)" ||
     e2e_fail "after unpicking 80 the balls are on: $(balls_seen)(expected 1 40 41)"
 cell 80
-E2E_SHARES=$(e2e_shares "$E2E_SHOT" greenish "80:$E2E_CELL_X:$E2E_CELL_Y:$CELL_W:$CELL_H")
+E2E_SHARES=$(e2e_shares "$E2E_SHOT" greenish "80:$((E2E_CELL_X + RING)):$((E2E_CELL_Y + RING)):$((CELL_W - 2 * RING)):$((CELL_H - 2 * RING))")
 [ "${E2E_SHARES#80 }" -ge "$GREEN_MIN" ] || e2e_fault "cell 80 is not green again after unpicking ($E2E_SHARES%)"
 e2e_wait_shares bet 5 blackish "$(bet_caption)" -- '{ exit !($2 == 0) }' ||
     e2e_fault "Bet is still enabled with three picks"

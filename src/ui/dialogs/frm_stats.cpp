@@ -93,7 +93,7 @@ void FrmStats::buildLegend(QWidget* footer)
         auto* shape = new ShapeView(QString("Shape_%1").arg(i + 1), ShapeView::Kind::Swatch, SSPanel2_);
         shape->setGeometry(x, y + 2, 16, 10);
         auto* label = new Panel(QString("Label%1").arg(i + 1), PanelStyle::Flat, SSPanel2_);
-        label->setGeometry(x + 22, y, 104, 14);
+        label->setGeometry(x + 22, y, 96, 14);  // clear of the frame on the right
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setFont(names);
         legendShapes_[static_cast<std::size_t>(i)] = shape;
