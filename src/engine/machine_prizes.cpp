@@ -1,5 +1,7 @@
 // The prize table as the windows show it: the prize rows, the win of the current
 // hit count, and the prize window's own events.
+#include <map>
+#include <tuple>
 #include "engine/difficulty.h"
 #include "engine/format.h"
 #include "engine/machine.h"
@@ -50,12 +52,25 @@ void Machine::refreshOdds()
 {
     PrizeScreen& p = prizeWindow();
     const int balls = static_cast<int>(state.ballsPerDraw);
-    for (int h = 2; h <= 10; ++h)
-        p.row(h).tooltip = h <= p.rowsSpots ? chanceText(hitChance(p.rowsSpots, h, balls)) : "";
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", expectedReturn(state.difficulty, p.rowsSpots));
-    p.tooltip = "A bet of 1 credit on " + std::to_string(p.rowsSpots) + " picks at " +
-                difficultyLevel(state.difficulty).name + " returns " + buf + " on average.";
+    // The texts depend on three small numbers only, and the rows are shown anew
+    // at every hit of a draw: work them out once.
+    struct Texts {
+        std::array<std::string, 11> rows;
+        std::string window;
+    };
+    static std::map<std::tuple<int, int, int>, Texts> known;
+    auto [it, fresh] = known.try_emplace({state.difficulty, p.rowsSpots, balls});
+    Texts& t = it->second;
+    if (fresh) {
+        for (int h = 2; h <= 10; ++h)
+            t.rows[static_cast<std::size_t>(h)] = h <= p.rowsSpots ? chanceText(hitChance(p.rowsSpots, h, balls)) : "";
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.2f", expectedReturn(state.difficulty, p.rowsSpots));
+        t.window = "A bet of 1 credit on " + std::to_string(p.rowsSpots) + " picks at " +
+                   difficultyLevel(state.difficulty).name + " returns " + buf + " on average.";
+    }
+    for (int h = 2; h <= 10; ++h) p.row(h).tooltip = t.rows[static_cast<std::size_t>(h)];
+    p.tooltip = t.window;
 }
 
 // Rows from the lowest paying count up lose the red of the last draw: they take

@@ -45,6 +45,12 @@ void Panel::sync(const Label& model)
         back_ = model.back;
         coloured_ = true;
     }
+    if (speechFromLabelOnly_) {
+        if (spokenFor_ && spokenFor_->caption == model.caption.text() && spokenFor_->tooltip == model.tooltip &&
+            spokenFor_->fore == model.fore && spokenFor_->back == model.back)
+            return;
+        spokenFor_ = SpokenFrom{model.caption.text(), model.tooltip, model.fore, model.back};
+    }
     if (speechRule_) {
         speak(this, speechRule_(model));
     } else {

@@ -4,6 +4,9 @@
 
 #include <QLabel>
 #include <functional>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "engine/controls.h"
 #include "ui/common/speech.h"
@@ -21,11 +24,22 @@ public:
 
     // By default a panel is read as its caption, described by its tooltip; a
     // panel without a caption is read as `name`.
-    void setSpokenName(const QString& name) { spokenName_ = name; }
+    void setSpokenName(const QString& name)
+    {
+        spokenName_ = name;
+        spokenFor_.reset();
+    }
     // Replaces the default reading, for panels whose meaning lies beyond their
     // caption (a board number's state, a rating shown only as a colour).
+    // `fromLabelOnly`: the rule reads nothing but the label, so the reading is
+    // worked out again only when the caption, tooltip or colours change.
     using SpeechRule = std::function<Spoken(const Label&)>;
-    void setSpeechRule(SpeechRule rule) { speechRule_ = std::move(rule); }
+    void setSpeechRule(SpeechRule rule, bool fromLabelOnly = false)
+    {
+        speechRule_ = std::move(rule);
+        speechFromLabelOnly_ = fromLabelOnly;
+        spokenFor_.reset();
+    }
 
 signals:
     void pressed();
@@ -39,6 +53,13 @@ private:
     bool coloured_ = false;
     QString spokenName_;
     SpeechRule speechRule_;
+    bool speechFromLabelOnly_ = true;
+    // What the current reading was worked out from.
+    struct SpokenFrom {
+        std::string caption, tooltip;
+        Color fore, back;
+    };
+    std::optional<SpokenFrom> spokenFor_;
 };
 
 // Makes a plain frame of the given 3-D style (a group box without a title).

@@ -26,8 +26,11 @@ QString spokenCaption(const std::string& caption)
 
 QString spokenColumns(const std::string& caption)
 {
+    // Compiled once: panels are read anew at every sync, thousands of times a
+    // second while winnings are counted.
+    static const QRegularExpression kColumnGap("\\s{2,}");
     QStringList columns;
-    for (const QString& column : QString::fromStdString(caption).split(QRegularExpression("\\s{2,}"))) {
+    for (const QString& column : QString::fromStdString(caption).split(kColumnGap)) {
         const QString spoken = spokenCaption(column.toStdString());
         if (!spoken.isEmpty()) columns << spoken;
     }

@@ -29,7 +29,7 @@ Ferlowprize::Ferlowprize(Machine& machine, Dispatcher& dispatcher)
         row->setFont(f);
         row->setSpeechRule([](const Label& model) {
             return Spoken{spokenColumns(model.caption.text()), spokenText(model.tooltip)};
-        });
+        }, true);
         Lblpri_[static_cast<std::size_t>(h)] = row;
     }
     CmdClose_ = new FaceButton("CmdClose", this);

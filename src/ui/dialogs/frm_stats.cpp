@@ -56,14 +56,14 @@ FrmStats::FrmStats(Machine& machine, Dispatcher& dispatcher)
     for (int n = 1; n <= kBoardNumbers; ++n) {
         auto* panel = new Panel(QString("PnlNum_%1").arg(n), PanelStyle::Raised, this);
         panel->setGeometry(toPixels(statsPanelTwips(n)));
-        panel->setSpeechRule(speakStatsPanel);
+        panel->setSpeechRule(speakStatsPanel, true);
         PnlNum_[static_cast<std::size_t>(n)] = panel;
     }
 
     Pnlcentre_->setSpeechRule([](const Label& model) {
         const QString columns = spokenColumns(model.caption.text());
         return Spoken{columns.isEmpty() ? QString("Draw progress") : columns, spokenText(model.tooltip)};
-    });
+    }, true);
     QFrame* footer = makeFrame("SSPanel1", PanelStyle::Raised, this);
     speakName(footer, "Legend");
     footer->setGeometry(0, 190, 374, 72);
