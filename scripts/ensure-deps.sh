@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libsdl2-mixer-dev libgtest-dev
   xvfb xdotool imagemagick x11-utils
   qt6-svg-dev desktop-file-utils appstream groff-base man-db dpkg-dev binutils
+  libbenchmark-dev
 )
 
 missing=()
