@@ -1,6 +1,7 @@
 #include "engine/amount_text.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <cmath>
 #include <string>
 
 namespace ferlow {
@@ -26,7 +27,17 @@ double amountValue(std::string_view text)
         if (number.size() > 400) break;
     }
     if (!digits) return 0;
-    return std::strtod(number.c_str(), nullptr);
+    // from_chars reads a decimal point whatever the desktop's language, and
+    // takes no leading '+'.
+    const char* first = number.data();
+    const char* last = number.data() + number.size();
+    bool negative = false;
+    if (*first == '+' || *first == '-') negative = *first++ == '-';
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) value = HUGE_VAL;
+    (void)end;
+    return negative ? -value : value;
 }
 
 }  // namespace ferlow

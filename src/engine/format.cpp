@@ -79,6 +79,12 @@ std::string plain(double value)
     return std::string(buf, std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15).ptr);
 }
 
+std::string fixed(double value, int decimals)
+{
+    char buf[400];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals).ptr);
+}
+
 std::string withSignPlace(double value)
 {
     if (value < 0) return plain(value);

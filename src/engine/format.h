@@ -1,5 +1,7 @@
 // Number texts of the game's captions. Each pattern keeps the name it has in the
 // captions ("###,##0" and friends) so a caption's format is visible at its use.
+// None depends on the C library's locale (the desktop may have chosen a decimal
+// comma): every caption reads the same everywhere.
 #pragma once
 
 #include <string>
@@ -33,5 +35,9 @@ std::string withSignPlace(double value);
 
 // The same without the blank: 30 -> "30", 2.5 -> "2.5".
 std::string plain(double value);
+
+// A fixed number of decimals with a decimal point, whatever the desktop's
+// language: fixed(12.345, 1) -> "12.3".
+std::string fixed(double value, int decimals);
 
 }  // namespace ferlow::fmt

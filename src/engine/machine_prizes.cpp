@@ -8,7 +8,6 @@
 #include "engine/odds.h"
 #include "engine/prize_table.h"
 
-#include <cstdio>
 
 namespace ferlow {
 namespace {
@@ -64,10 +63,9 @@ void Machine::refreshOdds()
     if (fresh) {
         for (int h = 2; h <= 10; ++h)
             t.rows[static_cast<std::size_t>(h)] = h <= p.rowsSpots ? chanceText(hitChance(p.rowsSpots, h, balls)) : "";
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%.2f", expectedReturn(state.difficulty, p.rowsSpots));
         t.window = "A bet of 1 credit on " + std::to_string(p.rowsSpots) + " picks at " +
-                   difficultyLevel(state.difficulty).name + " returns " + buf + " on average.";
+                   difficultyLevel(state.difficulty).name + " returns " +
+                   fmt::fixed(expectedReturn(state.difficulty, p.rowsSpots), 2) + " on average.";
     }
     for (int h = 2; h <= 10; ++h) p.row(h).tooltip = t.rows[static_cast<std::size_t>(h)];
     p.tooltip = t.window;

@@ -1,7 +1,6 @@
 #include "engine/odds.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "engine/difficulty.h"
 #include "engine/format.h"
@@ -49,9 +48,7 @@ std::string chanceText(double chance)
     if (chance <= 0) return "Never";
     const double oneIn = 1 / chance;
     if (oneIn >= 1000) return "Chance 1 in " + fmt::grouped(oneIn);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.1f", oneIn);
-    return std::string("Chance 1 in ") + buf;
+    return "Chance 1 in " + fmt::fixed(oneIn, 1);
 }
 
 std::string expectedReturnTable()
@@ -60,9 +57,7 @@ std::string expectedReturnTable()
     for (int spots = kMinPicks; spots <= kMaxPicks; ++spots) {
         table += "| " + std::to_string(spots) + " |";
         for (int d = 1; d <= 4; ++d) {
-            char buf[32];
-            std::snprintf(buf, sizeof buf, " %.2f |", expectedReturn(d, spots));
-            table += buf;
+            table += " " + fmt::fixed(expectedReturn(d, spots), 2) + " |";
         }
         table += "\n";
     }
