@@ -23,8 +23,6 @@ double amountValue(std::string_view text)
         } else {
             break;
         }
-        // A long run of digits is still one number; keep the text bounded.
-        if (number.size() > 400) break;
     }
     if (!digits) return 0;
     // from_chars reads a decimal point whatever the desktop's language, and
@@ -34,9 +32,13 @@ double amountValue(std::string_view text)
     bool negative = false;
     if (*first == '+' || *first == '-') negative = *first++ == '-';
     double value = 0;
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) value = HUGE_VAL;
-    (void)end;
+    if (std::from_chars(first, last, value, std::chars_format::fixed).ec == std::errc::result_out_of_range) {
+        // Too many digits for a double: huge if any of them stands before the
+        // point, otherwise too small to be anything but 0.
+        const std::string_view whole(first, static_cast<std::size_t>(last - first));
+        const std::string_view integral = whole.substr(0, whole.find('.'));
+        value = integral.find_first_not_of('0') == std::string_view::npos ? 0 : HUGE_VAL;
+    }
     return negative ? -value : value;
 }
 

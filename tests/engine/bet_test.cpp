@@ -45,6 +45,8 @@ TEST(AmountText, ReadsTheLeadingNumber)
     EXPECT_EQ(amountValue("+7x"), 7);
     EXPECT_EQ(amountValue("-"), 0);
     EXPECT_GT(amountValue(std::string(1000, '9')), 100);
+    EXPECT_EQ(amountValue(std::string(600, '0') + "5"), 5);
+    EXPECT_EQ(amountValue("0." + std::string(600, '0') + "1"), 0);
 }
 
 TEST_F(BetTest, OpeningLocksTheBoardAndTheOtherWindows)
