@@ -219,6 +219,15 @@ private:
     bool boardTakesInput() const;
     void centre(WindowState& w);
 
+    // True from Play to the end of the draw's settlement.
+    bool drawing_ = false;
+    // Counts the new games begun; a draw that sees it change while it waits
+    // belongs to a game that is gone, and stops.
+    unsigned gameNumber_ = 0;
+    // True while Quick Pick lays its balls: the board takes no presses then.
+    bool quickPicking_ = false;
+    void abandonDraw();
+
     HostPort& host_;
     bool ended_ = false;
 };

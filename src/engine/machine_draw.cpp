@@ -11,6 +11,11 @@ namespace ferlow {
 
 void Machine::runDraw()
 {
+    // New Game can be chosen while the balls fall (from the second hit on); the
+    // draw then belongs to a game that is gone and must not go on marking the
+    // fresh board or paying into the fresh credit.
+    const unsigned game = gameNumber_;
+    drawing_ = true;
     main.CmdPlay.enabled = false;
     main.CmdPlay.face.show(dataFile(files::kPlating));
     main.window.pointer = Pointer::ArrowHourglass;
@@ -32,6 +37,7 @@ void Machine::runDraw()
 
         host_.waitForSecondChange(second);
         if (ended_) return;
+        if (game != gameNumber_) return abandonDraw();
 
         const int number = index + 1;
         ++state.numberStats[static_cast<std::size_t>(number)];
@@ -58,6 +64,7 @@ void Machine::runDraw()
             showPrizes();
             payWinnings();
             if (ended_) return;
+            if (game != gameNumber_) return abandonDraw();
         }
     }
 
@@ -70,7 +77,19 @@ void Machine::runDraw()
     // The loss is judged from the difficulty and the picks, not from minWinHits,
     // which Play has set to 2.
     if (state.hits < difficultyRules(state.difficulty, state.spots).minWinHits) minusBet();
+    drawing_ = false;
     settleTurn();
+}
+
+// What the end of a draw and its settlement would have put back, without
+// settling a turn of a game that no longer exists.
+void Machine::abandonDraw()
+{
+    drawing_ = false;
+    state.creditCountFrom = 1;
+    main.item(Menu::Mnucnum).enabled = true;
+    main.item(Menu::MnuScStyl).enabled = true;
+    main.window.pointer = Pointer::Default;
 }
 
 void Machine::advanceTurn()
@@ -108,9 +127,10 @@ void Machine::payWinnings()
         // One credit per pass of the event loop, every value shown. A fraction
         // of a credit (from a fractional bet) is paid with the last step.
         double paid = 0;
+        const unsigned game = gameNumber_;
         for (; paid + 1 <= due; paid += 1) {
             host_.processEvents();
-            if (ended_) return;
+            if (ended_ || game != gameNumber_) return;
             state.credit += 1;
             showCredit();
         }

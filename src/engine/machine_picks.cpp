@@ -4,7 +4,12 @@
 namespace ferlow {
 
 // The board takes presses only while its window takes input.
-bool Machine::boardTakesInput() const { return !ended_ && main.window.visible && main.window.enabled; }
+// The board takes presses only while its window takes input, and not while Quick
+// Pick lays its balls (a press then would add a pick to the count chosen).
+bool Machine::boardTakesInput() const
+{
+    return !ended_ && !quickPicking_ && main.window.visible && main.window.enabled;
+}
 
 void Machine::numberPressed(int position)
 {
@@ -94,14 +99,19 @@ void Machine::quickPickNumbers()
 {
     state.quickPickFlags = {};
     const int count = state.spots;
+    quickPicking_ = true;
+    const unsigned game = gameNumber_;
     for (int n = 0; n < count; ++n) {
         int r = random.below(kBoardNumbers);
         while (state.quickPickFlags[static_cast<std::size_t>(r)] == 1) r = random.below(kBoardNumbers);
         state.quickPickFlags[static_cast<std::size_t>(r)] = 1;
         host_.processEvents();  // the markers appear one by one
         if (ended_) return;
+        if (game != gameNumber_) break;  // New Game emptied the board meanwhile
         main.Shp1[static_cast<std::size_t>(r)].visible = true;
     }
+    quickPicking_ = false;
+    if (game != gameNumber_) return;
     for (auto& label : main.Lbl1) label.enabled = false;
 }
 

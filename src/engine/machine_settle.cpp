@@ -160,7 +160,9 @@ void Machine::confirmExit()
         return;
     }
     state.statsResetPending = true;
-    if (state.turn >= state.turnLimit) {
+    // During the last turn's draw the turns are not used up until it settles;
+    // resetting the game under it would lose the game's result.
+    if (state.turn >= state.turnLimit && !drawing_) {
         resetGameDisplay();
         hsc.window.visible = true;
         prizeWindow().window.enabled = false;

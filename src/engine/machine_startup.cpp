@@ -193,6 +193,16 @@ void Machine::resetBoard()
 
 void Machine::newGame()
 {
+    ++gameNumber_;
+    // A bet dialog left open (Ok unlocks the main window even after a refused
+    // amount) belonged to the old game's turn: it closes with it, so no bet is
+    // placed for a board that New Game empties.
+    if (betDialog.window.visible) {
+        betDialog.window.visible = false;
+        prizeWindow().window.enabled = true;
+        statsWindow().window.enabled = true;
+        main.Cmdexit.enabled = true;
+    }
     resetStatsColours();
     main.item(Menu::Mnuqp).enabled = true;
     main.item(Menu::Mnugtyp).enabled = true;
