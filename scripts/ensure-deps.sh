@@ -9,6 +9,7 @@ packages=(
   xvfb xdotool imagemagick x11-utils
   qt6-svg-dev desktop-file-utils appstream groff-base man-db dpkg-dev binutils
   libbenchmark-dev
+  clang-14 libclang-rt-14-dev valgrind locales
 )
 
 missing=()

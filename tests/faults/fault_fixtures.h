@@ -1,0 +1,57 @@
+// Shared by the fault tests: a scratch folder where the high-score file lives,
+// whole-file helpers, a game played into the high scores, and running a piece of
+// a test in a child process.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "engine/machine.h"
+#include "storage/high_score_table.h"
+
+namespace ferlow::faults {
+
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder();
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string readBytes(const std::filesystem::path& file);
+void writeBytes(const std::filesystem::path& file, std::string_view bytes);
+std::set<std::string> entriesOf(const std::filesystem::path& folder);
+
+// Scores the tests keep on disk before a game: a good game (730) lands third.
+storage::HighScoreTable keptScores();
+
+// Starts the game and plays all twenty turns with two hits of four picks at a
+// bet of 5, ending on 730 credits; the exit question is answered No, so the
+// high-score window waits for a name. Returns the place whose name field is
+// open (1..5), or 0 when the game did not reach the high scores.
+int playIntoTheHighScores(Machine& m);
+
+// Types the name into the open field and closes the high-score window, which
+// saves the table.
+void enterName(Machine& m, int place, const std::string& name);
+
+struct ChildResult {
+    bool exited = false;  // ended by _exit, not by a signal
+    int status = -1;
+    std::string report;   // what the child wrote
+};
+
+// Runs `body` in a forked child (after dropping root to nobody when `asNobody`
+// and the test runs as root) and returns what it reported. The body's text goes
+// to the parent; the child then ends with status 0.
+ChildResult inChild(const std::function<std::string()>& body, bool asNobody = false);
+
+}  // namespace ferlow::faults
