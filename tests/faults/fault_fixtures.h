@@ -11,24 +11,15 @@
 
 #include "engine/machine.h"
 #include "storage/high_score_table.h"
+#include "temp_folder.h"
 
 namespace ferlow::faults {
 
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder();
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string readBytes(const std::filesystem::path& file);
-void writeBytes(const std::filesystem::path& file, std::string_view bytes);
-std::set<std::string> entriesOf(const std::filesystem::path& folder);
+// The storage tests' scratch folder and whole-file helpers.
+using ScratchFolder = storage::testing::TempFolder;
+using storage::testing::entriesOf;
+using storage::testing::readBytes;
+using storage::testing::writeBytes;
 
 // Scores the tests keep on disk before a game: a good game (730) lands third.
 storage::HighScoreTable keptScores();
