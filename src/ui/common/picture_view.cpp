@@ -1,5 +1,8 @@
 #include "ui/common/picture_view.h"
 
+#include <QPainter>
+#include <QStyle>
+
 #include "media/pictures.h"
 #include "ui/common/colors.h"
 #include "ui/common/speech.h"
@@ -48,6 +51,18 @@ void PictureView::mousePressEvent(QMouseEvent* event)
 {
     emit pressed();
     QLabel::mousePressEvent(event);
+}
+
+void PictureView::paintEvent(QPaintEvent* event)
+{
+    const QPixmap shown = pixmap();
+    if (shown.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    drawFrame(&p);
+    style()->drawItemPixmap(&p, contentsRect(), static_cast<int>(alignment()), shown);
 }
 
 }  // namespace ferlow::ui

@@ -26,6 +26,9 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // A picture keeps its colours while its window is locked; the toolkit would
+    // grey it out.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     unsigned showings_ = 0;
