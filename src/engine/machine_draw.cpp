@@ -82,11 +82,14 @@ void Machine::runDraw()
 }
 
 // What the end of a draw and its settlement would have put back, without
-// settling a turn of a game that no longer exists.
+// settling a turn of a game that no longer exists. The turn's win goes with it:
+// the next turn starts from nothing won.
 void Machine::abandonDraw()
 {
     drawing_ = false;
     state.creditCountFrom = 1;
+    state.won = 0;
+    state.prize = 0;
     main.item(Menu::Mnucnum).enabled = true;
     main.item(Menu::MnuScStyl).enabled = true;
     main.window.pointer = Pointer::Default;
@@ -134,7 +137,10 @@ void Machine::payWinnings()
             state.credit += 1;
             showCredit();
         }
+        // The last whole value is painted before the fraction moves it on.
         if (due - paid > 0) {
+            host_.processEvents();
+            if (ended_ || game != gameNumber_) return;
             state.credit += due - paid;
             showCredit();
         }

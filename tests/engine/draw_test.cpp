@@ -95,20 +95,45 @@ TEST_F(DrawTest, CreditRisesByExactlyTheFinalPrizeInBothStyles)
     }
 }
 
+// One credit per pass of the event loop: every whole value is painted on the way,
+// also when a fractional bet makes the prize end in a fraction.
 TEST_F(DrawTest, SlowStyleShowsEveryCreditOnTheWay)
 {
-    std::vector<std::string> shown;
+    const struct {
+        const char* bet;
+        int last;  // 2 hits pay 7 and 3 hits 15 times the bet in all
+    } rows[] = {{"1", 45}, {"2.5", 68}};
+    for (const auto& row : rows) {
+        m.menuClicked(Menu::Mnungam);
+        std::set<std::string> shown;
+        host.onEvents = [&] { shown.insert(m.main.LblCred.caption.text()); };
+        test::playTurn(m, 4, 3, row.bet);
+        host.onEvents = nullptr;
+        for (int c = 30; c <= row.last; ++c)
+            EXPECT_TRUE(shown.contains("Credit " + std::to_string(c))) << "bet " << row.bet << ", credit " << c;
+        EXPECT_EQ(m.state.credit, 30 + 15 * std::stod(row.bet));
+        EXPECT_EQ(m.main.LblCred.caption.text(), "Credit " + std::to_string(row.last));
+    }
+}
+
+// New Game chosen while the balls fall ends the draw; the turn's win goes with
+// it, so the next turn starts from nothing won.
+TEST_F(DrawTest, NewGameMidDrawLeavesNoWinBehind)
+{
+    test::pickNumbers(m, test::picksForHits(m, 4, 3));
+    test::placeBet(m, "10");
     host.onEvents = [&] {
-        if (shown.empty() || shown.back() != m.main.LblCred.caption.text()) shown.push_back(m.main.LblCred.caption.text());
+        if (m.state.won > 0 && m.main.item(Menu::Mnungam).enabled) m.menuClicked(Menu::Mnungam);
     };
-    test::playTurn(m, 4, 3, "1");  // 2 hits pay 7, then 3 hits 15 in all
-    std::vector<std::string> expected;
-    for (int c = 30; c <= 45; ++c) expected.push_back("Credit " + std::to_string(c));
-    // One credit per pass of the event loop: every value is seen on the way.
-    ASSERT_GE(shown.size(), expected.size());
-    EXPECT_EQ(std::vector<std::string>(shown.end() - 16, shown.end()), expected);
-    EXPECT_EQ(m.state.credit, 45);
-    EXPECT_EQ(m.main.LblCred.caption.text(), "Credit 45");
+    test::play(m);
+    host.onEvents = nullptr;
+    ASSERT_EQ(m.state.turn, 0);
+    EXPECT_EQ(m.state.won, 0);
+    EXPECT_EQ(m.state.prize, 0);
+    test::playTurn(m, 4, 0, "1");
+    EXPECT_EQ(m.state.credit, 29);
+    EXPECT_EQ(m.main.LblWon.caption.text(), "Won 0");
+    EXPECT_EQ(m.main.LblwonS.caption.text(), "Won 0");
 }
 
 TEST_F(DrawTest, NewGameBecomesAvailableAtTheSecondHitMidDraw)
