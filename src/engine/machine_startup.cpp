@@ -98,8 +98,6 @@ void Machine::formLoad()
     main.window.top = (screen.heightTwips - (main.window.height + stats.window.height)) / 2;
     main.window.width = 7250;
 
-    for (std::size_t i = 0; i < stats.legendShapes.size(); ++i) stats.legendShapes[i] = ratingBands()[i].colour;
-
     main.CmdPlay.enabled = false;
     main.Cmdbet.enabled = false;
 
@@ -139,6 +137,9 @@ void Machine::loadStatsWindow()
     stats = StatsScreen{};
     stats.window.loaded = true;
     stats.window.height = 4335;
+    // The legend's colours belong to the window: every loading paints them, also
+    // after the close box has unloaded it.
+    for (std::size_t i = 0; i < stats.legendShapes.size(); ++i) stats.legendShapes[i] = ratingBands()[i].colour;
 }
 
 void Machine::loadPrizeWindow()

@@ -181,6 +181,33 @@ TEST(StatsWindow, CloseHidesButTheCloseBoxUnloads)
     m.menuClicked(Menu::Mnustats);
     EXPECT_EQ(m.stats.panel(5).caption.text(), "");  // design state until drawn again
     EXPECT_EQ(m.state.numberStats[5], 1);            // the count is kept
+    // The legend keeps its six colours, from orange "Poor" to yellow "Excellent".
+    const std::array<Color, 6> legend{Color::rgb(255, 148, 48), Color::rgb(255, 168, 255), Color::rgb(0, 135, 252),
+                                      Color::rgb(0, 239, 0),    Color::rgb(247, 207, 105), Color::rgb(247, 249, 2)};
+    EXPECT_EQ(m.stats.legendShapes, legend);
+}
+
+// The tooltips tell the odds of the table the rows show: until the first draw of
+// a ticket that is the ten-spot table at Easy the window loads with, whatever
+// was picked or chosen meanwhile.
+TEST(PrizeWindow, TooltipsDescribeTheTableTheRowsShow)
+{
+    test::FakeHost host;
+    Machine m(host);
+    test::startGame(m);
+    m.menuClicked(Menu::Mnuhard);
+    test::pickNumbers(m, test::picksForHits(m, 6, 0));
+    m.commandClicked(CommandButton::Cmdbet);
+    EXPECT_EQ(m.prize.row(7).caption.text(), " 7 Out of 10  650");
+    EXPECT_TRUE(m.prize.tooltip.starts_with("A bet of 1 credit on 10 picks at Easy returns ")) << m.prize.tooltip;
+    EXPECT_EQ(m.prize.row(10).tooltip, "Chance 1 in 8,911,711");  // 10 of 10 picks among 20 balls
+    m.betTextEdited("1");
+    m.betOkClicked();
+    test::play(m);
+    EXPECT_EQ(m.prize.row(7).caption.text(), "");
+    EXPECT_TRUE(m.prize.tooltip.starts_with("A bet of 1 credit on 6 picks at Hard returns ")) << m.prize.tooltip;
+    EXPECT_EQ(m.prize.row(7).tooltip, "");
+    EXPECT_EQ(m.prize.row(6).tooltip, "Chance 1 in 7,753");  // 6 of 6 picks among 20 balls
 }
 
 }  // namespace
