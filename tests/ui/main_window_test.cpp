@@ -2,7 +2,9 @@
 // items reach the machine, and the models' state reaches the widgets.
 #include <QKeySequence>
 
+#include <QImage>
 #include <QLabel>
+#include <cstdlib>
 
 #include "ui/common/marker_view.h"
 #include "ui_fixture.h"
@@ -90,6 +92,41 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirNamesCaptionsShortcutsAndModelState)
     chooseMenu("Mnupri");
     EXPECT_FALSE(menuAction("Mnupri")->isChecked());
     EXPECT_FALSE(views->prizeWindow()->isVisible());
+}
+
+// How a number's digits are painted on the green board: black pixels, and
+// light grey ones (greyed text).
+struct Digits {
+    int black = 0, grey = 0;
+};
+Digits digits(QWidget* label)
+{
+    const QImage image = label->grab().toImage();
+    Digits d;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            d.black += c.red() < 60 && c.green() < 60 && c.blue() < 60;
+            d.grey += c.red() > 150 && std::abs(c.red() - c.green()) < 20 && std::abs(c.green() - c.blue()) < 20;
+        }
+    return d;
+}
+
+// A disabled number shows greyed digits; a number only locked with its window
+// (while a dialog is open) keeps its black ones.
+TEST_F(MainWindowTest, DisabledNumbersShowGreyedDigits)
+{
+    QWidget* free = control(window(), "Lbl1_79");
+    EXPECT_GT(digits(free).black, 5);
+    chooseMenu("Mnuabt");
+    ASSERT_FALSE(window()->isEnabled());
+    EXPECT_GT(digits(free).black, 5);
+    m.aboutOkClicked();
+    views->syncAll();
+    for (int i = 0; i < 10; ++i) clickAt(window(), numberCentre(i));
+    ASSERT_FALSE(m.main.Lbl1[79].enabled);
+    EXPECT_EQ(digits(free).black, 0);
+    EXPECT_GT(digits(free).grey, 5);
 }
 
 TEST_F(MainWindowTest, PlayingATurnMarksTheDrawOnTheBoard)

@@ -1,5 +1,6 @@
 #include "ui/common/panel.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 #include "ui/common/colors.h"
@@ -36,13 +37,23 @@ void Panel::sync(const Label& model)
     if (toolTip() != tip) setToolTip(tip);
     setEnabled(model.enabled);
     setVisible(model.visible);
-    if (!coloured_ || !(fore_ == model.fore) || !(back_ == model.back)) {
+    if (!coloured_ || !(fore_ == model.fore) || !(back_ == model.back) || enabled_ != model.enabled) {
+        // A disabled label shows greyed text. A label that is only locked with
+        // its window keeps its colours, as it would on the original platform.
+        // System colours come from the desktop's palette, not from this one, which
+        // holds the colours set last.
+        const QPalette desktop = QApplication::palette(this);
+        const QColor fore = toQColor(model.fore, desktop);
         QPalette pal = palette();
-        pal.setColor(QPalette::WindowText, toQColor(model.fore, pal));
-        pal.setColor(QPalette::Window, toQColor(model.back, pal));
+        pal.setColor(QPalette::Active, QPalette::WindowText, fore);
+        pal.setColor(QPalette::Inactive, QPalette::WindowText, fore);
+        pal.setColor(QPalette::Disabled, QPalette::WindowText,
+                     model.enabled ? fore : desktop.color(QPalette::Disabled, QPalette::WindowText));
+        pal.setColor(QPalette::Window, toQColor(model.back, desktop));
         setPalette(pal);
         fore_ = model.fore;
         back_ = model.back;
+        enabled_ = model.enabled;
         coloured_ = true;
     }
     if (speechFromLabelOnly_) {

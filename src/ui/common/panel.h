@@ -50,6 +50,7 @@ protected:
 private:
     Color fore_{};
     Color back_{};
+    bool enabled_ = true;
     bool coloured_ = false;
     QString spokenName_;
     SpeechRule speechRule_;
