@@ -1,7 +1,5 @@
 #include "ui/views.h"
 
-#include <QWindow>
-#include <type_traits>
 
 #include "ui/dialogs/ferlowopnscr.h"
 #include "ui/dialogs/ferlowprize.h"
@@ -47,27 +45,15 @@ Views::~Views()
     destroyNow(opening_);
 }
 
-// The game's other windows belong to the main window: the window manager keeps
-// them above it and gives them no task-bar entries of their own, so a locked
-// main window can never hide the window that holds the lock.
-static void stayAbove(QWidget& window, FrmFerlow* main)
-{
-    if (!main || static_cast<QWidget*>(main) == &window) return;
-    window.winId();
-    main->winId();
-    if (QWindow* handle = window.windowHandle()) handle->setTransientParent(main->windowHandle());
-}
-
 template <class View>
 void Views::follow(Owned<View>& view, const WindowState& model)
 {
-    if (model.loaded && !view) {
-        view.reset(new View(m_, *this));
-        if constexpr (!std::is_same_v<View, Ferlowopnscr>) stayAbove(*view, main_.get());
-    }
+    if (model.loaded && !view) view.reset(new View(m_, *this));
     if (!model.loaded && view) view.reset();
     if (view) view->sync();
 }
+
+QWidget* Views::ownerWindow() const { return main_.get(); }
 
 void Views::syncAll()
 {

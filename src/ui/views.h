@@ -26,6 +26,7 @@ public:
     ~Views() override;
 
     void run(const std::function<void()>& handler) override;
+    QWidget* ownerWindow() const override;
     void syncAll();
 
     // The window of each model while it is loaded, else null.

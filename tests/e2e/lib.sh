@@ -79,6 +79,10 @@ e2e_cleanup()
         kill -KILL "$E2E_GAME_PID" 2>/dev/null || true
         wait "$E2E_GAME_PID" 2>/dev/null || true
     fi
+    if [ -n "${E2E_WM_PID:-}" ]; then
+        kill -TERM "$E2E_WM_PID" 2>/dev/null || true
+        wait "$E2E_WM_PID" 2>/dev/null || true
+    fi
     if [ -n "${E2E_XVFB_PID:-}" ]; then
         kill -TERM "$E2E_XVFB_PID" 2>/dev/null || true
         wait "$E2E_XVFB_PID" 2>/dev/null || true
@@ -156,6 +160,40 @@ e2e_start_xvfb()
     export DISPLAY
     xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "cannot talk to Xvfb on $DISPLAY"
     e2e_log "Xvfb on $DISPLAY (${E2E_SCREEN_W}x${E2E_SCREEN_H}x24, Qt scale $E2E_SCALE)"
+}
+
+# e2e_start_window_manager: openbox on the test's display, as a desktop has one:
+# windows get frames and are placed by them. Returns once openbox manages the
+# screen (it names itself on the root window).
+e2e_start_window_manager()
+{
+    command -v openbox >/dev/null || { echo "e2e: SKIP: $E2E_NAME needs openbox (Debian: openbox)"; exit 77; }
+    openbox --sm-disable </dev/null >"$E2E_ARTIFACTS/openbox.log" 2>&1 &
+    E2E_WM_PID=$!
+    e2e_watch "$E2E_WM_PID"
+    local deadline=$(($(e2e_now_ms) + 15000))
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        kill -0 "$E2E_WM_PID" 2>/dev/null || e2e_fail "openbox ended at start-up (see $E2E_ARTIFACTS/openbox.log)"
+        [ "$(e2e_now_ms)" -lt "$deadline" ] || e2e_fail "openbox did not start within 15 s"
+        sleep "$E2E_POLL"
+    done
+    e2e_log "openbox manages the screen"
+}
+
+# e2e_frame_geometry WINDOW: E2E_FX E2E_FY E2E_FW E2E_FH, the window with the
+# frame the window manager put around it (the extents it announces); E2E_CX
+# E2E_CY, the top-left of the window's own area on the screen.
+e2e_frame_geometry()
+{
+    local info ext l r t b
+    info=$(xwininfo -id "$1" 2>/dev/null) || e2e_fail "cannot read the geometry of window $1"
+    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
+    read -r l r t b <<<"${ext:-0 0 0 0}"
+    E2E_CX=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    E2E_CY=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    E2E_FX=$((E2E_CX - l)) E2E_FY=$((E2E_CY - t))
+    E2E_FW=$(($(sed -n 's/.*Width: *//p' <<<"$info") + l + r))
+    E2E_FH=$(($(sed -n 's/.*Height: *//p' <<<"$info") + t + b))
 }
 
 # e2e_start_game BINARY [ARGS...]: E2E_GAME_PID, E2E_GAME_START_MS

@@ -40,7 +40,16 @@ void AuxWindow::syncWindow()
 {
     const QSize client = clientSize(model_);
     if (client.isValid() && size() != client) setFixedSize(client);
-    binding_.apply(*this, model_);
+    binding_.apply(*this, model_, dispatch_.ownerWindow());
+}
+
+bool AuxWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        const WindowId id = id_;
+        run([this, id] { m_.windowActivated(id); });
+    }
+    return QWidget::event(event);
 }
 
 void AuxWindow::closeEvent(QCloseEvent* event)

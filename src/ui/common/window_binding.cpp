@@ -1,5 +1,7 @@
 #include "ui/common/window_binding.h"
 
+#include <QWindow>
+
 #include "ui/common/twips.h"
 
 namespace ferlow::ui {
@@ -14,7 +16,19 @@ Qt::CursorShape cursorFor(Pointer pointer)
     return Qt::ArrowCursor;
 }
 
-void WindowBinding::apply(QWidget& window, const WindowState& model)
+// Qt places a window by its frame when it is moved before its native window
+// exists; once that exists and has never been shown, its frame is unknown and a
+// move places the client area instead. So the native window is made only when
+// the window first shows, after it has been moved where the model puts it.
+static void belongTo(QWidget& window, QWidget* owner)
+{
+    if (!owner || owner == &window || window.windowHandle()) return;
+    window.winId();
+    owner->winId();
+    window.windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+void WindowBinding::apply(QWidget& window, const WindowState& model, QWidget* owner)
 {
     const QString title = QString::fromStdString(model.caption);
     if (window.windowTitle() != title) window.setWindowTitle(title);
@@ -26,6 +40,7 @@ void WindowBinding::apply(QWidget& window, const WindowState& model)
     window.setEnabled(model.enabled);
     if (window.cursor().shape() != cursorFor(model.pointer)) window.setCursor(cursorFor(model.pointer));
     if (model.visible && !window.isVisible()) {
+        belongTo(window, owner);
         window.show();
         window.raise();
         window.activateWindow();

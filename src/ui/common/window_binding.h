@@ -11,8 +11,11 @@ namespace ferlow::ui {
 
 class WindowBinding {
 public:
-    // `clientSize` in pixels; the model's sizes are outer sizes.
-    void apply(QWidget& window, const WindowState& model);
+    // Positions are the frame's, as the model's are. `owner`, when given, is the
+    // window this one belongs to: the window manager keeps it above the owner and
+    // gives it no task-bar entry of its own, so a locked main window can never
+    // hide the window that holds the lock.
+    void apply(QWidget& window, const WindowState& model, QWidget* owner = nullptr);
     // Call from the window's moveEvent.
     void moved(QWidget& window, WindowState& model);
 
