@@ -21,7 +21,7 @@
 
 namespace ferlow {
 
-enum class WindowId { Opening, Main, Prize, Stats, HighScores, Bet, Instructions };
+enum class WindowId { Opening, Main, Prize, Stats, HighScores, Bet, Instructions, Help, About };
 enum class CommandButton { Cmdbet, CmdPlay, Cmdexit };
 enum class BetAmount { Cmd5, Cmd10, Cmd20, Cmd50, Cmd100, Cmdall };
 
@@ -60,6 +60,9 @@ public:
     void openingClosed();        // the opening window closes, by Play or by its frame
     void openingLabelClicked();
     void mainActivated();        // the main window is activated or takes the focus
+    // One of the game's windows becomes the active window. A message box is not
+    // one of them, nor is another program's window.
+    void windowActivated(WindowId window);
     void mainClosed();           // the main window's frame closes it: the program ends
 
     // ---- the board ----
@@ -227,6 +230,10 @@ private:
     // True while Quick Pick lays its balls: the board takes no presses then.
     bool quickPicking_ = false;
     void abandonDraw();
+
+    // The game window that was active last: a window's activation steps run when
+    // the activation moves to it from another game window.
+    WindowId activeWindow_ = WindowId::Opening;
 
     HostPort& host_;
     bool ended_ = false;

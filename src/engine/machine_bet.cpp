@@ -50,6 +50,7 @@ void Machine::openBetDialog()
     for (auto& label : main.Lbl1) label.enabled = false;
 
     betDialog.window.visible = true;
+    activeWindow_ = WindowId::Bet;
     activateBetDialog();
     betDialog.Cmdok.enabled = false;
     lockMainPrizeStats(true);

@@ -47,6 +47,18 @@ void Machine::openingLabelClicked() { host_.beep(); }
 
 void Machine::mainActivated() { main.window.pointer = Pointer::Default; }
 
+void Machine::windowActivated(WindowId window)
+{
+    if (ended_) return;
+    const WindowId before = activeWindow_;
+    activeWindow_ = window;
+    if (before == window) return;
+    if (window == WindowId::Main) mainActivated();
+    // Coming back to the bet dialog from another window (the main window is
+    // unlocked again after a refused amount) runs its activation as opening it did.
+    if (window == WindowId::Bet && betDialog.window.visible) activateBetDialog();
+}
+
 void Machine::mainClosed() { formUnload(); }
 
 void Machine::formLoad()

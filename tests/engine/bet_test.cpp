@@ -134,6 +134,37 @@ TEST_F(BetTest, RefusalsNameTheirReason)
     EXPECT_FALSE(m.main.CmdPlay.enabled);
 }
 
+// After a refusal Ok has unlocked the main window; the player may go there and
+// come back. Each return to the dialog runs its activation again: the field is
+// emptied (or refilled with a held amount), the bet shows 0, the turn label is
+// written. A message box in between is no other window of the game.
+TEST_F(BetTest, ReturningToTheDialogRunsItsActivation)
+{
+    openWithCredit(60);
+    m.betTextEdited("70");
+    m.windowActivated(WindowId::Bet);  // the window system's activation of the opened dialog
+    EXPECT_EQ(m.betDialog.Txtfil.text, "70");
+    m.betOkClicked();
+    ASSERT_EQ(host.messages.back().title, "Credit too low");
+    m.windowActivated(WindowId::Bet);  // back from the message box: nothing changes
+    EXPECT_EQ(m.betDialog.Txtfil.text, "70");
+    m.betDialog.Lblturn.caption.set("");
+    m.windowActivated(WindowId::Main);
+    m.windowActivated(WindowId::Bet);
+    EXPECT_EQ(m.betDialog.Txtfil.text, "");
+    EXPECT_EQ(m.state.bet, 0);
+    EXPECT_EQ(m.main.LblBet.caption.text(), "Bet 0");
+    EXPECT_EQ(m.main.LblbetS.caption.text(), "Bet 0");
+    EXPECT_EQ(m.betDialog.Lblturn.caption.text(), "Turn No.  1");
+
+    m.betAmountClicked(BetAmount::Cmd20);
+    m.betHoldClicked();
+    m.windowActivated(WindowId::Prize);
+    m.windowActivated(WindowId::Bet);
+    EXPECT_EQ(m.betDialog.Txtfil.text, "20");  // the held amount comes back
+    EXPECT_EQ(m.main.LblBet.caption.text(), "Bet 0");
+}
+
 TEST_F(BetTest, AcceptedBetShowsOnTheMainWindowAndEnablesPlay)
 {
     openWithCredit(30);

@@ -39,6 +39,21 @@ TEST_F(BetDialogTest, TypingAnAmountSetsTheBetAndEnablesOk)
     EXPECT_TRUE(views->mainWindow()->isEnabled());
 }
 
+// After a refused amount the main window takes input again; going there and
+// back to the dialog runs the dialog's activation: the field starts afresh.
+TEST_F(BetDialogTest, ComingBackToTheDialogEmptiesTheField)
+{
+    activate(dialog());
+    QTest::keyClicks(field(), "70");
+    click(button("Cmdok"));
+    ASSERT_EQ(host.messages.back().title, "Credit too low");
+    EXPECT_EQ(field()->text(), "70");
+    activate(views->mainWindow());
+    activate(dialog());
+    EXPECT_EQ(field()->text(), "");
+    EXPECT_EQ(control<QLabel>(views->mainWindow(), "LblBet")->text(), "Bet 0");
+}
+
 TEST_F(BetDialogTest, AmountButtonsFollowTheCreditAndWriteTheirAmount)
 {
     // 30 credits: 5, 10 and 20 are covered, All is offered below 100.

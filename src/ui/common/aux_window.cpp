@@ -15,9 +15,9 @@ QSize clientSize(const WindowState& model)
     return {px(model.width - kFrameWidthTwips), px(model.height - kFrameHeightTwips)};
 }
 
-AuxWindow::AuxWindow(const QString& objectName, Machine& machine, Dispatcher& dispatcher, WindowState& model,
-                     Handler closed, Handler background)
-    : m_(machine), dispatch_(dispatcher), model_(model), closed_(closed), background_(background)
+AuxWindow::AuxWindow(const QString& objectName, WindowId id, Machine& machine, Dispatcher& dispatcher,
+                     WindowState& model, Handler closed, Handler background)
+    : m_(machine), id_(id), dispatch_(dispatcher), model_(model), closed_(closed), background_(background)
 {
     setObjectName(objectName);
     // A fixed-size window with a close box and no maximise button.

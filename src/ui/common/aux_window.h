@@ -21,7 +21,7 @@ public:
 protected:
     // `closed` runs when the close box is used; `background` (may be null) when the
     // background, or a control marked with passToBackground, is pressed.
-    AuxWindow(const QString& objectName, Machine& machine, Dispatcher& dispatcher, WindowState& model,
+    AuxWindow(const QString& objectName, WindowId id, Machine& machine, Dispatcher& dispatcher, WindowState& model,
               Handler closed, Handler background);
 
     // Presses on this control count as presses on the window's background.
@@ -31,6 +31,7 @@ protected:
     // Size, caption, lock, pointer, position and visibility; call last in sync().
     void syncWindow();
 
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -38,6 +39,7 @@ protected:
     Machine& m_;
 
 private:
+    WindowId id_;
     Dispatcher& dispatch_;
     WindowState& model_;
     WindowBinding binding_;

@@ -13,7 +13,7 @@ constexpr double kRowLeft = 120, kRowWidth = 2250, kRowStep = 360, kTopRowTop = 
 }  // namespace
 
 Ferlowprize::Ferlowprize(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Ferlowprize", machine, dispatcher, machine.prize.window, &Machine::prizeFrameClosed,
+    : AuxWindow("Ferlowprize", WindowId::Prize, machine, dispatcher, machine.prize.window, &Machine::prizeFrameClosed,
                 &Machine::prizeBackgroundClicked)
 {
     // Ten hits at the top. The top row is a little taller; each lower row is made

@@ -32,7 +32,7 @@ void fitText(Panel* label)
 }  // namespace
 
 FrmInsferlow::FrmInsferlow(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("FrmInsferlow", machine, dispatcher, machine.instructions.window, &Machine::instructionsFrameClosed,
+    : AuxWindow("FrmInsferlow", WindowId::Instructions, machine, dispatcher, machine.instructions.window, &Machine::instructionsFrameClosed,
                 &Machine::instructionsBackgroundClicked),
       random_(static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()))
 {

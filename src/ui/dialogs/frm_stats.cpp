@@ -47,7 +47,7 @@ QRect statsPanelTwips(int number)
 }
 
 FrmStats::FrmStats(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("FrmStats", machine, dispatcher, machine.stats.window, &Machine::statsFrameClosed,
+    : AuxWindow("FrmStats", WindowId::Stats, machine, dispatcher, machine.stats.window, &Machine::statsFrameClosed,
                 &Machine::statsBackgroundClicked)
 {
     // The centre panel is made first so the number panels lie over its edges.

@@ -58,7 +58,7 @@ void CyclerView::paintEvent(QPaintEvent*)
 }
 
 Frmabtkeno::Frmabtkeno(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmabtkeno", machine, dispatcher, machine.about.window, &Machine::aboutFrameClosed,
+    : AuxWindow("Frmabtkeno", WindowId::About, machine, dispatcher, machine.about.window, &Machine::aboutFrameClosed,
                 &Machine::aboutBackgroundClicked)
 {
     auto* emblem = new EmblemView("emblem", this);

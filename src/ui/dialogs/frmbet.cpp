@@ -41,7 +41,7 @@ void AmountField::keyPressEvent(QKeyEvent* event)
 }
 
 Frmbet::Frmbet(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmbet", machine, dispatcher, machine.betDialog.window, &Machine::betFrameClosed, nullptr)
+    : AuxWindow("Frmbet", WindowId::Bet, machine, dispatcher, machine.betDialog.window, &Machine::betFrameClosed, nullptr)
 {
     QFrame* buttonFrame = makeFrame("SSPanel1", PanelStyle::Raised, this);
     buttonFrame->setGeometry(4, 5, 288, 54);

@@ -8,7 +8,7 @@
 namespace ferlow::ui {
 
 Frmhlpkeno::Frmhlpkeno(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmhlpkeno", machine, dispatcher, machine.help.window, &Machine::helpFrameClosed,
+    : AuxWindow("Frmhlpkeno", WindowId::Help, machine, dispatcher, machine.help.window, &Machine::helpFrameClosed,
                 &Machine::helpBackgroundClicked)
 {
     Image1_ = new PictureView("Image1", this);

@@ -100,7 +100,7 @@ void NameField::keyPressEvent(QKeyEvent* event)
 }
 
 Frmhsc::Frmhsc(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmhsc", machine, dispatcher, machine.hsc.window, &Machine::hscFrameClosed,
+    : AuxWindow("Frmhsc", WindowId::HighScores, machine, dispatcher, machine.hsc.window, &Machine::hscFrameClosed,
                 &Machine::hscBackgroundClicked)
 {
     Lblpercent_ = new Panel("Lblpercent", PanelStyle::Flat, this);

@@ -276,7 +276,7 @@ void FrmFerlow::moveEvent(QMoveEvent* event)
 
 bool FrmFerlow::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate) dispatch_.run([this] { m_.mainActivated(); });
+    if (event->type() == QEvent::WindowActivate) dispatch_.run([this] { m_.windowActivated(WindowId::Main); });
     return QMainWindow::event(event);
 }
 
