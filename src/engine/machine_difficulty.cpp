@@ -13,8 +13,6 @@ void Machine::applyDifficulty()
     p.row(2).visible = rules.showTwoHitRow;
     p.row(3).visible = rules.showThreeHitRow;
     state.minWinHits = rules.minWinHits;
-    if (state.spots >= kMinPicks) p.rowsSpots = state.spots;
-    refreshOdds();
     refreshScorePercents();
     main.SSPNum.caption.set(state.difficultyName);
 }

@@ -1,7 +1,7 @@
 // The prize table as the windows show it: the prize rows, the win of the current
 // hit count, and the prize window's own events.
 #include <map>
-#include <tuple>
+#include <utility>
 #include "engine/difficulty.h"
 #include "engine/format.h"
 #include "engine/machine.h"
@@ -41,31 +41,36 @@ void Machine::showPrizes()
         p.row(h).caption.set(prizeRowText(h, state.spots, state.prize));
     }
     showWon();
-    if (state.spots >= kMinPicks) p.rowsSpots = state.spots;
+    if (state.spots >= kMinPicks) {
+        p.rowsSpots = state.spots;
+        p.rowsDifficulty = state.difficulty;
+    }
     refreshOdds();
 }
 
-// Each row tells the exact chance of its hit count for the ticket the rows show
-// and the balls the difficulty draws; the window tells what a credit returns.
+// Each row tells the exact chance of its hit count, and the window what a credit
+// returns, for the table the rows show: its ticket and its level's balls, which
+// are not the current ones until the rows are next written.
 void Machine::refreshOdds()
 {
     PrizeScreen& p = prizeWindow();
-    const int balls = static_cast<int>(state.ballsPerDraw);
+    const int difficulty = p.rowsDifficulty;
+    const int balls = static_cast<int>(difficultyLevel(difficulty).ballsPerDraw);
     // The texts depend on three small numbers only, and the rows are shown anew
     // at every hit of a draw: work them out once.
     struct Texts {
         std::array<std::string, 11> rows;
         std::string window;
     };
-    static std::map<std::tuple<int, int, int>, Texts> known;
-    auto [it, fresh] = known.try_emplace({state.difficulty, p.rowsSpots, balls});
+    static std::map<std::pair<int, int>, Texts> known;
+    auto [it, fresh] = known.try_emplace({difficulty, p.rowsSpots});
     Texts& t = it->second;
     if (fresh) {
         for (int h = 2; h <= 10; ++h)
             t.rows[static_cast<std::size_t>(h)] = h <= p.rowsSpots ? chanceText(hitChance(p.rowsSpots, h, balls)) : "";
         t.window = "A bet of 1 credit on " + std::to_string(p.rowsSpots) + " picks at " +
-                   difficultyLevel(state.difficulty).name + " returns " +
-                   fmt::fixed(expectedReturn(state.difficulty, p.rowsSpots), 2) + " on average.";
+                   difficultyLevel(difficulty).name + " returns " +
+                   fmt::fixed(expectedReturn(difficulty, p.rowsSpots), 2) + " on average.";
     }
     for (int h = 2; h <= 10; ++h) p.row(h).tooltip = t.rows[static_cast<std::size_t>(h)];
     p.tooltip = t.window;

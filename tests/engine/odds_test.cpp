@@ -67,12 +67,13 @@ TEST(Odds, PrizeRowsCarryTheChanceOfTheirHitCount)
     test::startGame(m);
     // At start the rows show ten spots.
     EXPECT_EQ(m.prize.row(10).tooltip, "Chance 1 in 8,911,711");
-    test::pickNumbers(m, {0, 1, 2, 3});
-    m.applyDifficulty();
+    test::playTurn(m, 4, 0, "1");
     EXPECT_EQ(m.prize.row(4).tooltip, "Chance 1 in 326.4");
     EXPECT_EQ(m.prize.row(5).tooltip, "");
     EXPECT_EQ(m.prize.tooltip, "A bet of 1 credit on 4 picks at Easy returns 2.66 on average.");
-    m.menuClicked(Menu::Mnumedium);  // 22 balls
+    m.menuClicked(Menu::Mnungam);    // the difficulty can change between games
+    m.menuClicked(Menu::Mnumedium);  // 22 balls, once the rows show Medium's prizes
+    test::playTurn(m, 4, 0, "1");
     EXPECT_NE(m.prize.row(4).tooltip, "Chance 1 in 326.4");
     EXPECT_EQ(m.prize.tooltip, "A bet of 1 credit on 4 picks at Medium returns 2.09 on average.");
 }

@@ -13,7 +13,10 @@ struct PrizeScreen {
     WindowState window;
     std::array<Label, 11> Lblpri;  // rows by hit count 2..10
     Button CmdClose;
-    int rowsSpots = 10;            // the ticket the rows describe
+    // The table the rows show: a ticket of rowsSpots picks at rowsDifficulty.
+    // Until the first prize build that is ten picks at Easy.
+    int rowsSpots = 10;
+    int rowsDifficulty = 1;
     std::string tooltip;           // the window's own: what a credit returns on average
 
     Label& row(int hits) { return Lblpri[static_cast<std::size_t>(hits)]; }
