@@ -5,8 +5,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/qt_host.h"
 #include "engine/machine.h"
@@ -116,6 +118,44 @@ int finishOutput(std::FILE* stream)
     return 0;
 }
 
+// Qt ends the program with abort() when the window system cannot be reached (no
+// DISPLAY, or one that no server answers): a core dump and advice to reinstall.
+// While the application starts, its messages are held back; should the start
+// fail, the player gets one line saying what is wrong and what to do instead.
+class WindowSystemStart {
+public:
+    WindowSystemStart() { previous_ = qInstallMessageHandler(&WindowSystemStart::hold); }
+    ~WindowSystemStart()
+    {
+        qInstallMessageHandler(previous_);
+        for (const QString& line : held()) std::fprintf(stderr, "%s\n", qPrintable(line));
+        held().clear();
+    }
+
+private:
+    static std::vector<QString>& held()
+    {
+        static std::vector<QString> lines;
+        return lines;
+    }
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (type != QtFatalMsg) {
+            held().push_back(qFormatLogMessage(type, context, message));
+            return;
+        }
+        const char* display = std::getenv("DISPLAY");
+        const std::string where = display && *display ? std::string("none answers at DISPLAY=") + display
+                                                      : std::string("DISPLAY is not set");
+        std::fprintf(stderr,
+                     "ferlow: there is no display to show the game on (%s); to play without a desktop, run it in a "
+                     "virtual X server: xvfb-run -a ferlow\n",
+                     where.c_str());
+        std::_Exit(1);
+    }
+    QtMessageHandler previous_ = nullptr;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -135,7 +175,9 @@ int main(int argc, char* argv[])
         break;
     }
 
+    std::optional<WindowSystemStart> starting(std::in_place);
     QApplication app(argc, argv);
+    starting.reset();
     QApplication::setApplicationName("ferlow");
     QApplication::setApplicationVersion(kVersion);
     QApplication::setDesktopFileName(kDesktopFileName);

@@ -2,7 +2,8 @@
 # The command line: --help and --version answer and exit 0, anything unknown is
 # refused with the usage on stderr and status 2, Qt's own options pass through.
 # All of it without a display: DISPLAY is unset and Qt is left to pick its
-# usual platform, so a program that reached for the window system would abort.
+# usual platform, so a program that reached for the window system would abort;
+# the game itself, started so, says there is no display and ends with status 1.
 #
 # Usage: command_line.sh FERLOW_BINARY VERSION
 set -uo pipefail
@@ -91,6 +92,18 @@ expect_status "-style Fusion --version" 0
 run --platform offscreen -reverse --help
 expect_status "--platform offscreen -reverse --help" 0
 expect_refused "a Qt option then a mistake" "unknown option '--bogus'" -display :99 --bogus
+
+# --- no display ---------------------------------------------------------------------
+# Without a window system the game says so in one line and ends with status 1,
+# instead of Qt's abort: with DISPLAY unset, and with a DISPLAY no server answers.
+for display in '' :4711; do
+    STATUS=0
+    DISPLAY=$display timeout 20 "$game" >"$tmp/out" 2>"$tmp/err" </dev/null || STATUS=$?
+    ERR=$(cat "$tmp/err")
+    expect_status "the game without a display (DISPLAY='$display')" 1
+    [ "$(wc -l <"$tmp/err")" -eq 1 ] || fault "without a display (DISPLAY='$display') stderr is not one line: ${ERR:0:400}"
+    grep -q 'no display.*xvfb-run' <<<"$ERR" || fault "without a display (DISPLAY='$display') the line does not say what to do: $ERR"
+done
 
 # --- output that cannot be written -----------------------------------------------
 if [ -w /dev/full ]; then
