@@ -1,17 +1,15 @@
 #include "app/qt_host.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
-#include <QUrl>
 #include <cstdio>
 
+#include "app/viewer.h"
 #include "engine/data_folder.h"
 #include "media/data_folder.h"
 #include "media/sound_player.h"
@@ -143,11 +141,14 @@ std::optional<std::string> QtHost::writeHighScores(const std::string& drivePrefi
     return saved.error;
 }
 
-bool QtHost::openReadMe()
+void QtHost::openReadMe(const std::string& path, std::function<void()> failed)
 {
-    const QString doc = QDir(media::installedDataFolder()).filePath("README.html");
-    if (!QFileInfo::exists(doc)) return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(doc));
+    openWithViewer(QString::fromStdString(path), [this, failed = std::move(failed)] {
+        if (views_)
+            views_->run(failed);
+        else
+            failed();
+    });
 }
 
 void QtHost::quit()

@@ -38,7 +38,7 @@ public:
     StoredHighScores readHighScores(const std::string& drivePrefix) override;
     std::optional<std::string> writeHighScores(const std::string& drivePrefix, const StoredHighScores& table) override;
 
-    bool openReadMe() override;
+    void openReadMe(const std::string& path, std::function<void()> failed) override;
     void quit() override;
 
 private:

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -64,8 +65,10 @@ public:
     virtual std::optional<std::string> writeHighScores(const std::string& drivePrefix,
                                                        const StoredHighScores& table) = 0;
 
-    // Opens the read-me document without waiting; false when it could not start.
-    virtual bool openReadMe() = 0;
+    // Opens the read-me document at `path` with the desktop's viewer, without
+    // waiting. `failed` runs, at once or once the viewer has given up, when the
+    // document could not be shown.
+    virtual void openReadMe(const std::string& path, std::function<void()> failed) = 0;
 
     // Ends the program once the current handler has unwound.
     virtual void quit() = 0;

@@ -216,6 +216,7 @@ private:
     void openInstructionsWindow();
     void closeInstructionsWindow();
     void viewHighScores();
+    void openReadMe();
 
     Button& commandButton(CommandButton button);
     bool menuReachable(Menu item) const;

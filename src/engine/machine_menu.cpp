@@ -1,5 +1,6 @@
 // Menu commands of the main window.
 #include "engine/machine.h"
+#include "engine/media_files.h"
 
 namespace ferlow {
 
@@ -55,11 +56,7 @@ void Machine::menuClicked(Menu item)
     case Menu::MnuHlp: openHelpWindow(); break;
     case Menu::Mnuabt: openAboutWindow(); break;
     case Menu::Mnuvhsc: viewHighScores(); break;
-    case Menu::MnuRMe:
-        if (!host_.openReadMe())
-            host_.showMessage({"ReadMe", "The read-me document could not be opened.", MessageIcon::Information,
-                               MessageButtons::Ok, MessageAnswer::Ok});
-        break;
+    case Menu::MnuRMe: openReadMe(); break;
     case Menu::Mnuxt: confirmExit(); break;
     case Menu::Mnungam: newGame(); break;
     case Menu::Mnuon:
@@ -89,6 +86,18 @@ void Machine::menuClicked(Menu item)
     case Menu::Mnureset: resetHighScores(); break;
     default: break;  // menus, submenus and separators
     }
+}
+
+// The read-me opens beside the game; if no viewer can show it, the player is
+// told where it is, to open it by hand.
+void Machine::openReadMe()
+{
+    const std::string path = dataFile(files::kReadMe);
+    host_.openReadMe(path, [this, path] {
+        if (ended_) return;
+        host_.showMessage({"ReadMe", "The read-me document could not be opened. You can open it yourself:\n" + path,
+                           MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+    });
 }
 
 }  // namespace ferlow

@@ -21,4 +21,6 @@ inline constexpr const char* kLostSound = "lost.wav";
 inline constexpr const char* kSmallWinSound = "small.wav";
 inline constexpr const char* kBigWinSound = "mmm.wav";
 
+inline constexpr const char* kReadMe = "README.html";
+
 }  // namespace ferlow::files

@@ -85,7 +85,14 @@ public:
         return std::nullopt;
     }
 
-    bool openReadMe() override { return true; }
+    // The read-me paths asked for; a test may fail the viewer with `readMeFails`.
+    std::vector<std::string> readMes;
+    bool readMeFails = false;
+    void openReadMe(const std::string& path, std::function<void()> failed) override
+    {
+        readMes.push_back(path);
+        if (readMeFails) failed();
+    }
     void quit() override { quitCalled = true; }
 };
 

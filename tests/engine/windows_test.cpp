@@ -201,16 +201,17 @@ TEST_F(WindowsTest, InstructionsTextIsExactAndFilledAtLoadAndActivation)
     EXPECT_FALSE(m.prize.window.enabled);
 }
 
-TEST_F(WindowsTest, ReadMeThatCannotOpenIsToldAndPlayGoesOn)
+TEST_F(WindowsTest, ReadMeThatCannotOpenIsToldWhereItIsAndPlayGoesOn)
 {
-    struct NoReadMe : test::FakeHost {
-        bool openReadMe() override { return false; }
-    } noReadMe;
-    Machine game(noReadMe);
-    test::startGame(game);
-    game.menuClicked(Menu::MnuRMe);
-    ASSERT_EQ(noReadMe.messages.size(), 1u);
-    EXPECT_FALSE(game.ended());
+    m.menuClicked(Menu::MnuRMe);
+    EXPECT_TRUE(host.messages.empty());
+    host.readMeFails = true;
+    m.menuClicked(Menu::MnuRMe);
+    ASSERT_EQ(host.readMes.size(), 2u);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(host.messages[0].text.ends_with(host.readMes[1])) << host.messages[0].text;
+    EXPECT_TRUE(host.readMes[1].ends_with("README.html"));
+    EXPECT_FALSE(m.ended());
 }
 
 TEST_F(WindowsTest, BackgroundClicksBeep)

@@ -4,6 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/viewer.h"
 #include "engine/instructions_text.h"
 #include "ui_fixture.h"
 
@@ -114,6 +119,41 @@ TEST_F(HelpWindowsTest, EachFillingScattersItsDotsOverTheBackground)
     const int again = countColour(ins->background().convertToFormat(QImage::Format_RGB32), grey, all);
     EXPECT_GT(again, 5500);
     EXPECT_LE(again, 2 * ui::FrmInsferlow::kGreyDotsPerRun);
+}
+
+// ReadMe hands the document to xdg-open. When that finds no viewer for it (it
+// ends with a failure status) or is not there at all, the game is told.
+TEST(ReadMeViewer, AViewerThatGivesUpIsReported)
+{
+    QTemporaryDir bin;
+    const QString doc = bin.filePath("README.html");
+    QFile(doc).open(QIODevice::WriteOnly);
+    const QByteArray path = qgetenv("PATH");
+    const struct {
+        const char* script;  // xdg-open's body; null: there is none
+        bool reported;
+    } rows[] = {{"exit 3", true}, {"exit 0", false}, {nullptr, true}};
+    for (const auto& row : rows) {
+        QFile::remove(bin.filePath("xdg-open"));
+        if (row.script) {
+            QFile script(bin.filePath("xdg-open"));
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(QByteArray("#!/bin/sh\n") + row.script + "\n");
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", bin.path().toUtf8());
+        bool reported = false;
+        ferlow::openWithViewer(doc, [&] { reported = true; });
+        qputenv("PATH", path);
+        if (row.reported)
+            EXPECT_TRUE(QTest::qWaitFor([&] { return reported; }, 5000)) << (row.script ? row.script : "none");
+        else
+            EXPECT_FALSE(QTest::qWaitFor([&] { return reported; }, 500)) << row.script;
+    }
+    bool reported = false;
+    ferlow::openWithViewer(bin.filePath("missing.html"), [&] { reported = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reported; }, 1000));
 }
 
 }  // namespace
