@@ -6,12 +6,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$top/build-bench
-"$top/scripts/ensure-deps.sh"
-# Google Benchmark, for the engine's figure; the game itself does not need it.
-if ! dpkg-query -W -f='${Status}' libbenchmark-dev 2>/dev/null | grep -q 'install ok installed'; then
-    echo "The benchmarks need Google Benchmark: sudo apt-get install libbenchmark-dev" >&2
-    exit 1
-fi
+"$top/scripts/ensure-deps.sh" bench
 "$top/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFERLOW_BENCH=ON
 log=$build/bench-output.txt
 status=0

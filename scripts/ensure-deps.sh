@@ -1,16 +1,40 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test, if any is
-# missing. Quiet when everything is already there.
+# Installs the Debian packages a task needs, if any is missing. Quiet when
+# everything is already there.
+#
+# Usage: ensure-deps.sh [--list] play|package|test|bench
+#   play     building and playing the game
+#   package  that, and what makes the Debian package
+#   test     that, and what the tests use: GoogleTest, Xvfb and the X tools, a
+#            window manager, the desktop files' validators, clang's fuzzer,
+#            Valgrind, a second locale
+#   bench    that, and Google Benchmark
+#   --list   prints the packages instead of installing them
 set -euo pipefail
+list=false
+if [ "${1:-}" = --list ]; then list=true; shift; fi
 
-packages=(
+play=(
   cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev libsdl2-mixer-dev libgtest-dev
-  xvfb xdotool imagemagick x11-utils
-  qt6-svg-dev desktop-file-utils appstream groff-base man-db dpkg-dev binutils
-  libbenchmark-dev
+  qt6-base-dev qt6-svg-dev libsdl2-mixer-dev
+)
+package=(dpkg-dev binutils)
+test=(
+  libgtest-dev
+  xvfb xdotool imagemagick x11-utils openbox
+  desktop-file-utils appstream groff-base man-db
   clang-14 libclang-rt-14-dev valgrind locales
 )
+bench=(libbenchmark-dev)
+
+case "${1:-}" in
+  play) packages=("${play[@]}") ;;
+  package) packages=("${play[@]}" "${package[@]}") ;;
+  test) packages=("${play[@]}" "${package[@]}" "${test[@]}") ;;
+  bench) packages=("${play[@]}" "${package[@]}" "${test[@]}" "${bench[@]}") ;;
+  *) echo "usage: $0 [--list] play|package|test|bench" >&2; exit 2 ;;
+esac
+if $list; then printf '%s\n' "${packages[@]}"; exit 0; fi
 
 missing=()
 for p in "${packages[@]}"; do
