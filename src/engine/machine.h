@@ -200,7 +200,7 @@ private:
     void playResultSound();
     void endTurn();
     void checkGameOver();
-    void insertHighScore(int place, double score);
+    void insertHighScore(int place, std::int64_t score);
     void endNameEntry();
     void unloadPrizeWindow();
     void unloadStatsWindow();

@@ -1,6 +1,5 @@
 // The high scores: loading and saving the table, the reset, the face of the last
 // result and each score's share of the "Average".
-#include <cmath>
 #include <cstdint>
 
 #include "engine/format.h"
@@ -11,7 +10,7 @@
 namespace ferlow {
 namespace {
 
-inline constexpr double kDefaultScores[kHighScorePlaces] = {5000, 2000, 1000, 750, 400};
+inline constexpr std::int64_t kDefaultScores[kHighScorePlaces] = {5000, 2000, 1000, 750, 400};
 inline constexpr const char* kDefaultName = "Ferlow";
 
 std::string trimmed(const std::string& s)
@@ -29,7 +28,7 @@ void Machine::loadHighScores()
     const StoredHighScores table = host_.readHighScores(state.drivePrefix);
     for (int place = 1; place <= kHighScorePlaces; ++place) {
         const auto i = static_cast<std::size_t>(place - 1);
-        state.highScores[i] = static_cast<double>(table[i].score);
+        state.highScores[i] = table[i].score;
         hsc.Lblhi[i].caption.set(scoreCaption(place));
         // Writing a loaded name is not player input: nothing is saved or locked.
         hsc.Txtnam[i].text = trimmed(table[i].name);
@@ -41,9 +40,7 @@ void Machine::saveHighScores()
     StoredHighScores table;
     for (std::size_t i = 0; i < table.size(); ++i) {
         if (hsc.Txtnam[i].text.empty()) hsc.Txtnam[i].text = kDefaultName;
-        // Whole scores of any size are kept; a fraction rounds to the nearest
-        // whole number, a half to the even neighbour.
-        table[i].score = static_cast<std::int64_t>(std::nearbyint(state.highScores[i]));
+        table[i].score = state.highScores[i];
         table[i].name = trimmed(hsc.Txtnam[i].text);
     }
     if (const auto error = host_.writeHighScores(state.drivePrefix, table)) {
@@ -77,10 +74,9 @@ void Machine::refreshScorePercents()
     buildPrizeTable();
     if (state.average < 1) state.average = 20000;
     state.average = state.average + state.average * 15 / 100;
-    for (std::size_t i = 0; i < kHighScorePlaces; ++i) {
-        const double p = state.highScores[i] / (state.average / 100);
-        hsc.Lblp[i].caption.set(fmt::percentPadded(p / 100) + " of Average");
-    }
+    // Each score's share, worked out exactly whatever the score's size.
+    for (std::size_t i = 0; i < kHighScorePlaces; ++i)
+        hsc.Lblp[i].caption.set(fmt::percentPadded(state.highScores[i], state.average) + " of Average");
 }
 
 }  // namespace ferlow

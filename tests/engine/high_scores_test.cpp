@@ -6,6 +6,7 @@
 
 #include "engine/machine.h"
 #include "fake_host.h"
+#include "game_driver.h"
 
 namespace ferlow {
 namespace {
@@ -53,17 +54,35 @@ TEST_F(HighScoresTest, SaveFillsEmptyNamesAndWritesEveryPlace)
     m.hsc.Txtnam[2].text = "";
     m.hsc.Txtnam[0].text = " Dora ";
     m.state.highScores[0] = 250000;  // far beyond the old 16-bit field
-    m.state.highScores[1] = 2500.5;  // a half goes to the even neighbour
-    m.state.highScores[3] = 751.5;
     m.saveHighScores();
     EXPECT_EQ(host.writes, 1);
     EXPECT_EQ(m.hsc.Txtnam[2].text, "Ferlow");
     EXPECT_EQ(host.stored[2].name, "Ferlow");
     EXPECT_EQ(host.stored[0].name, "Dora");
     EXPECT_EQ(host.stored[0].score, 250000);
-    EXPECT_EQ(host.stored[1].score, 2500);
-    EXPECT_EQ(host.stored[3].score, 752);
     EXPECT_TRUE(host.messages.empty());
+}
+
+// A fractional bet leaves a fraction in the credit; the table holds whole numbers.
+TEST_F(HighScoresTest, AFinalCreditEntersAsItsNearestWholeNumber)
+{
+    const struct {
+        double credit;
+        int place;
+        std::int64_t score;
+    } cases[] = {{2500.5, 2, 2500}, {751.5, 4, 752}, {1999.5, 3, 2000}, {400.25, 5, 400}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.credit);
+        test::FakeHost fresh;
+        Machine game{fresh};
+        test::startGame(game);
+        game.state.turn = kTurnsPerGame - 1;
+        game.state.credit = c.credit + 1;
+        test::playTurn(game, 4, 0, "1");  // the last turn loses 1
+        EXPECT_EQ(game.state.highScores[static_cast<std::size_t>(c.place - 1)], c.score);
+        game.hscCloseClicked();
+        EXPECT_EQ(fresh.stored[static_cast<std::size_t>(c.place - 1)].score, c.score);
+    }
 }
 
 TEST_F(HighScoresTest, AFailedSaveIsToldAndPlayGoesOn)

@@ -160,6 +160,46 @@ TEST_F(HighScoreFaults, BinaryGarbageIsKeptAsideWholeAndANewFileWritten)
     EXPECT_EQ(entriesOf(folder), (std::set<std::string>{"ferlow.ini", "ferlow.ini.bad"}));
 }
 
+// Every score the file can hold goes from the file to the captions and back to the
+// file unchanged: loaded, shown, one turn played, viewed and closed (which saves), the
+// file is byte for byte what it was.
+TEST_F(HighScoreFaults, ScoresOfAnySizeComeBackByteForByte)
+{
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string first, last;  // captions of places 1 and 5
+        std::string firstPercent;
+    } cases[] = {
+        {"the whole range", " 9223372036854775807 Max\r\n 9007199254740993 Past\r\n 9007199254740992 At\r\n 0 Zero\r\n"
+                            "-9223372036854775808 Min\r\n",
+         "9,223,372,036,854,775,8071 Highest Score ", "-9,223,372,036,854,775,8085 Highest Score ",
+         "40101617551542503.5% of Average"},
+        {"around 2^53", " 9007199254740993 Ann\r\n 9007199254740991 Bo\r\n 32768 Cy\r\n-1 Di\r\n-9007199254740993 Ed\r\n",
+         "9,007,199,254,740,9931 Highest Score ", "-9,007,199,254,740,9935 Highest Score ",
+         "39161735890178.2% of Average"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::create_directories(folder);
+        writeBytes(file, c.bytes);
+        StorageHost host(file);
+        Machine m(host);
+        test::startGame(m);
+        ASSERT_EQ(host.lastLoad.status, storage::LoadStatus::Loaded);
+        EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), c.first);
+        EXPECT_EQ(m.hsc.Lblhi[4].caption.text(), c.last);
+        EXPECT_EQ(m.hsc.Lblp[0].caption.text(), c.firstPercent);
+        test::playTurn(m, 4, 2, "5");
+        EXPECT_TRUE(m.stats.Pnlcentre.caption.text().starts_with("Highest Score: " + c.first.substr(0, c.first.find("1 ")) + " "))
+            << m.stats.Pnlcentre.caption.text();
+        m.menuClicked(Menu::Mnuvhsc);
+        m.hscCloseClicked();
+        ASSERT_TRUE(host.lastSave.ok) << host.lastSave.error;
+        EXPECT_EQ(readBytes(file), c.bytes);
+    }
+}
+
 // A 100 MB file (sparse: no disk is used) is judged by its first bytes at once;
 // zeros are damage and the file is moved aside, not copied.
 TEST_F(HighScoreFaults, HundredMegabyteFileIsJudgedQuicklyAndKeptAside)
@@ -223,7 +263,7 @@ TEST_F(HighScoreFaults, SaveKilledAtAnyMomentLeavesAWholeTable)
         {{250000, "Winner"}, {40000, "Second"}, {32768, "Third"}, {1001, "Fourth"}, {999, "Fifth"}}};
     const auto show = [&](const storage::HighScoreTable& t) {
         for (std::size_t i = 0; i < t.size(); ++i) {
-            m.state.highScores[i] = static_cast<double>(t[i].score);
+            m.state.highScores[i] = t[i].score;
             m.hsc.Txtnam[i].text = t[i].name;
         }
     };
