@@ -31,11 +31,14 @@ storage::Platform thisPlatform()
 #endif
 }
 
+storage::Environment environment()
+{
+    return {qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString()};
+}
+
 std::filesystem::path highScorePath(const std::string& drivePrefix)
 {
-    const storage::Environment env{qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
-                                   qEnvironmentVariable("HOME").toStdString()};
-    return storage::highScoreFilePath(thisPlatform(), drivePrefix, env);
+    return storage::highScoreFilePath(thisPlatform(), drivePrefix, environment());
 }
 
 }  // namespace
@@ -135,7 +138,8 @@ StoredHighScores QtHost::readHighScores(const std::string& drivePrefix)
 std::optional<std::string> QtHost::writeHighScores(const std::string& drivePrefix, const StoredHighScores& table)
 {
     const std::filesystem::path file = highScorePath(drivePrefix);
-    if (file.empty()) return std::string("There is no folder to keep them in: neither XDG_DATA_HOME nor HOME is set.");
+    if (file.empty())
+        return "There is no folder to keep them in: " + storage::whyNoHighScorePath(environment()) + ".";
     storage::HighScoreTable stored;
     for (std::size_t i = 0; i < stored.size(); ++i) stored[i] = {table[i].score, table[i].name};
     const storage::SaveResult saved = storage::saveHighScores(file, stored);
