@@ -37,8 +37,12 @@ struct SaveResult {
     std::string error;  // a sentence for the player when not ok
 };
 
-// Replaces the file atomically, creating its folder if needed. A save interrupted at any
-// point leaves either the old or the new file, whole. Never throws.
+// Replaces the file atomically with `table`, creating its folder if needed. A save
+// interrupted at any point leaves either the old or the new file, whole. Never writes
+// over what it must not: a file it cannot read (its scores would be lost), a read-only
+// file, anything but a regular file, or a symbolic link that leads nowhere; the save
+// fails instead. Through a link to a regular file it updates that file and keeps the
+// link. Never throws.
 SaveResult saveHighScores(const std::filesystem::path& file, const HighScoreTable& table);
 
 }  // namespace ferlow::storage

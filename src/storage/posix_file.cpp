@@ -186,14 +186,43 @@ BoundedRead readAtMost(const fs::path& file, std::size_t limit)
     return result;
 }
 
-Outcome replaceFileAtomically(const fs::path& file, std::string_view bytes)
+Outcome createFolderOf(const fs::path& file)
 {
     const fs::path folder = folderOf(file);
     std::error_code folderError;
     fs::create_directories(folder, folderError);
     if (folderError)
         return {false, "cannot create the folder " + quoted(folder) + ": " + folderError.message()};
+    return {true, {}};
+}
 
+std::string whyNotARegularFile(const fs::path& file)
+{
+    struct stat info {};
+    if (::lstat(file.c_str(), &info) != 0)
+        return errno == ENOENT ? std::string() : describeError(errno);
+    if (S_ISDIR(info.st_mode))
+        return describeError(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return "it is not a regular file, and it is left as it is";
+    return {};
+}
+
+std::string whyNotWritable(const fs::path& file)
+{
+    struct stat info {};
+    if (::lstat(file.c_str(), &info) != 0)
+        return errno == ENOENT ? std::string() : describeError(errno);
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return "the file is read-only";
+    if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno == EACCES ? std::string("the file is read-only") : describeError(errno);
+    return {};
+}
+
+Outcome replaceFileAtomically(const fs::path& file, std::string_view bytes)
+{
+    const fs::path folder = folderOf(file);
     bool replacing = false;
     const mode_t permissions = permissionsToKeep(file, replacing);
 

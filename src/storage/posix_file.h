@@ -29,9 +29,21 @@ struct Outcome {
     std::string reason;  // when not ok: what failed and why, naming the path involved
 };
 
+// Creates the folder of `file` and the folders above it where missing.
+Outcome createFolderOf(const std::filesystem::path& file);
+
+// Empty when nothing stands at `file`, or a regular file does; otherwise why it must not
+// be replaced.
+std::string whyNotARegularFile(const std::filesystem::path& file);
+
+// Empty when nothing stands at `file`, or a file this user may write; otherwise why not.
+// Root may write anything, so the write permission bits decide for root as well: a file
+// nobody may write (0444) stays as it is.
+std::string whyNotWritable(const std::filesystem::path& file);
+
 // Writes a temporary file next to `file`, syncs it, renames it over `file` and syncs the
 // folder, so after a crash `file` holds either the old or the new bytes. On failure the
-// temporary file is removed and `file` is untouched. Creates missing folders.
+// temporary file is removed and `file` is untouched. The folder must exist.
 Outcome replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 struct MovedAside {
