@@ -213,6 +213,8 @@ private:
     void openInstructionsWindow();
     void closeInstructionsWindow();
     void viewHighScores();
+    void showStoredHighScores(const StoredHighScores& table);
+    void showScorePercents();
 
     Button& commandButton(CommandButton button);
     bool menuReachable(Menu item) const;
@@ -226,6 +228,9 @@ private:
     unsigned gameNumber_ = 0;
     // True while Quick Pick lays its balls: the board takes no presses then.
     bool quickPicking_ = false;
+    // Set by the player's reset: the next save writes this table as it is, where
+    // otherwise it keeps the scores another game saved meanwhile.
+    bool highScoresReset_ = false;
     void abandonDraw();
 
     HostPort& host_;

@@ -25,14 +25,8 @@ std::string trimmed(const std::string& s)
 void Machine::loadHighScores()
 {
     loadHighScoreWindow();
-    const StoredHighScores table = host_.readHighScores(state.drivePrefix);
-    for (int place = 1; place <= kHighScorePlaces; ++place) {
-        const auto i = static_cast<std::size_t>(place - 1);
-        state.highScores[i] = table[i].score;
-        hsc.Lblhi[i].caption.set(scoreCaption(place));
-        // Writing a loaded name is not player input: nothing is saved or locked.
-        hsc.Txtnam[i].text = trimmed(table[i].name);
-    }
+    const HighScoreAnswer answer = host_.readHighScores(state.drivePrefix);
+    showStoredHighScores(answer.table);
 }
 
 void Machine::saveHighScores()
@@ -43,14 +37,33 @@ void Machine::saveHighScores()
         table[i].score = state.highScores[i];
         table[i].name = trimmed(hsc.Txtnam[i].text);
     }
-    if (const auto error = host_.writeHighScores(state.drivePrefix, table)) {
-        host_.showMessage({"High Scores", "The high scores could not be saved.\n\n" + *error,
+    const HighScoreAnswer answer = host_.writeHighScores(
+        state.drivePrefix, table, highScoresReset_ ? HighScoreWrite::Replace : HighScoreWrite::Merge);
+    if (!answer.ok) {
+        host_.showMessage({"High Scores", "The high scores could not be saved.\n\n" + answer.problem,
                            MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
+        return;
+    }
+    highScoresReset_ = false;
+    // The store may hold scores another game saved meanwhile: the window shows them.
+    showStoredHighScores(answer.table);
+    showScorePercents();
+}
+
+// Writing a stored name is not player input: nothing is saved or locked.
+void Machine::showStoredHighScores(const StoredHighScores& table)
+{
+    for (int place = 1; place <= kHighScorePlaces; ++place) {
+        const auto i = static_cast<std::size_t>(place - 1);
+        state.highScores[i] = table[i].score;
+        hsc.Lblhi[i].caption.set(scoreCaption(place));
+        hsc.Txtnam[i].text = trimmed(table[i].name);
     }
 }
 
 void Machine::resetHighScores()
 {
+    highScoresReset_ = true;
     for (std::size_t i = 0; i < kHighScorePlaces; ++i) {
         state.highScores[i] = kDefaultScores[i];
         hsc.Txtnam[i].text = kDefaultName;
@@ -74,7 +87,13 @@ void Machine::refreshScorePercents()
     buildPrizeTable();
     if (state.average < 1) state.average = 20000;
     state.average = state.average + state.average * 15 / 100;
-    // Each score's share, worked out exactly whatever the score's size.
+    showScorePercents();
+}
+
+// Each score's share of the Average, worked out exactly whatever the score's size.
+void Machine::showScorePercents()
+{
+    if (state.average < 1) return;
     for (std::size_t i = 0; i < kHighScorePlaces; ++i)
         hsc.Lblp[i].caption.set(fmt::percentPadded(state.highScores[i], state.average) + " of Average");
 }

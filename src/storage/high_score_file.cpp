@@ -4,6 +4,7 @@
 #include "storage/posix_file.h"
 
 #include <exception>
+#include <optional>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -92,7 +93,13 @@ OnDisk readOnDisk(const fs::path& file)
 LoadResult loadFrom(const fs::path& file)
 {
     const Target target = targetOf(file);
-    const OnDisk disk = readOnDisk(target.refusal.empty() ? target.path : file);
+    const fs::path& source = target.refusal.empty() ? target.path : file;
+    // A save by another game must not come between reading a damaged file and moving it
+    // aside. A folder this game may not write is still read, without the lock.
+    std::optional<detail::FileLock> lock;
+    if (target.refusal.empty())
+        lock.emplace(source);
+    const OnDisk disk = readOnDisk(source);
 
     LoadResult result{disk.table, disk.status, disk.keptAside, {}};
     if (disk.status == LoadStatus::Unreadable) {
@@ -108,34 +115,65 @@ LoadResult loadFrom(const fs::path& file)
     return result;
 }
 
-SaveResult saveTo(const fs::path& file, const HighScoreTable& table)
+// Writes `table`, or with `known` this game's new entries merged into what the file
+// holds now; under the lock between games from the reading to the writing.
+SaveResult saveTo(const fs::path& file, const HighScoreTable& table, const HighScoreTable* known)
 {
     const auto failed = [&](const std::string& why) {
-        return SaveResult{false, "Cannot save the high scores to " + quoted(file) + ": " + why + "."};
+        return SaveResult{false, "Cannot save the high scores to " + quoted(file) + ": " + why + ".", {}};
     };
     const Target target = targetOf(file);
     if (!target.refusal.empty())
         return failed(target.refusal);
     if (const detail::Outcome folder = detail::createFolderOf(target.path); !folder.ok)
         return failed(folder.reason);
+    const detail::FileLock lock(target.path);
+    if (!lock.held())
+        return failed(lock.reason());
     // Checked before reading: opening a device can have effects of its own.
     if (const std::string why = detail::whyNotARegularFile(target.path); !why.empty())
         return failed(why);
 
     // What stands there is read first: a file that cannot be read holds scores the
     // save would wipe out, and a damaged one is kept aside as a load keeps it.
+    SaveResult result{true, {}, table};
     const OnDisk disk = readOnDisk(target.path);
-    if (disk.status == LoadStatus::Unreadable)
+    switch (disk.status) {
+    case LoadStatus::Unreadable:
         return failed("the file there cannot be read (" + disk.reason + "), and saving would replace the scores it holds");
-    if (disk.status == LoadStatus::Malformed && disk.keptAside.empty())
-        return failed("the file there is damaged and could not be moved aside (" + disk.reason + ")");
+    case LoadStatus::Malformed:
+        if (disk.keptAside.empty())
+            return failed("the file there is damaged and could not be moved aside (" + disk.reason + ")");
+        break;
+    case LoadStatus::Loaded:
+        if (known)
+            result.table = mergeHighScores(disk.table, *known, table);
+        break;
+    case LoadStatus::Missing:
+        break;
+    }
     if (const std::string why = detail::whyNotWritable(target.path); !why.empty())
         return failed(why);
 
-    const detail::Outcome written = detail::replaceFileAtomically(target.path, formatHighScores(table));
+    for (HighScore& entry : result.table)
+        entry.name = storableName(entry.name);
+    const detail::Outcome written = detail::replaceFileAtomically(target.path, formatHighScores(result.table));
     if (!written.ok)
         return failed(written.reason);
-    return {true, {}};
+    return result;
+}
+
+SaveResult guardedSave(const fs::path& file, const HighScoreTable& table, const HighScoreTable* known)
+{
+    if (file.empty())
+        return {false, "Cannot save the high scores: there is no place to keep them.", {}};
+    try {
+        return saveTo(file, table, known);
+    } catch (const std::exception& e) {
+        return {false, "Cannot save the high scores to " + quoted(file) + ": " + e.what() + ".", {}};
+    } catch (...) {
+        return {false, "Cannot save the high scores to " + quoted(file) + ".", {}};
+    }
 }
 
 }  // namespace
@@ -156,15 +194,22 @@ LoadResult loadHighScores(const fs::path& file)
 
 SaveResult saveHighScores(const fs::path& file, const HighScoreTable& table)
 {
-    if (file.empty())
-        return {false, "Cannot save the high scores: there is no place to keep them."};
-    try {
-        return saveTo(file, table);
-    } catch (const std::exception& e) {
-        return {false, "Cannot save the high scores to " + quoted(file) + ": " + e.what() + "."};
-    } catch (...) {
-        return {false, "Cannot save the high scores to " + quoted(file) + "."};
-    }
+    return guardedSave(file, table, nullptr);
+}
+
+LoadResult HighScoreStore::load()
+{
+    LoadResult loaded = loadHighScores(file_);
+    known_ = loaded.table;
+    return loaded;
+}
+
+SaveResult HighScoreStore::save(const HighScoreTable& table, SaveMode mode)
+{
+    SaveResult saved = guardedSave(file_, table, mode == SaveMode::Merge ? &known_ : nullptr);
+    if (saved.ok)
+        known_ = saved.table;
+    return saved;
 }
 
 }  // namespace ferlow::storage

@@ -1,16 +1,21 @@
 // POSIX file primitives behind the high-score file: bounded reads, atomic replacement,
-// renaming without overwriting.
+// renaming without overwriting, the lock between games.
 #include "storage/posix_file.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -26,6 +31,7 @@ public:
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    int release() { return std::exchange(fd_, -1); }
 
     // Returns 0 or the errno of close(); close errors can report a failed delayed write.
     int close()
@@ -288,6 +294,52 @@ MovedAside moveAside(const fs::path& file)
             return {{}, describeError(error)};
     }
     return {{}, "there are already " + std::to_string(kMaxAsideCopies) + " damaged copies beside it"};
+}
+
+FileLock::FileLock(const fs::path& file)
+    : path_(folderOf(file) / (temporaryPrefix(file) + "lock"))
+{
+    using namespace std::chrono_literals;
+    constexpr auto kPatience = 10s;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    auto pause = 1ms;
+    for (;;) {
+        FileDescriptor fd(::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600));
+        if (!fd.valid()) {
+            reason_ = "cannot create the lock file " + quoted(path_) + ": " + describeError(errno);
+            return;
+        }
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
+            // The lock counts only while its file is still the one at the path: the game
+            // that held it before may have removed it, and a newer one may stand there.
+            struct stat locked {}, current {};
+            if (::fstat(fd.get(), &locked) == 0 && ::lstat(path_.c_str(), &current) == 0 &&
+                locked.st_dev == current.st_dev && locked.st_ino == current.st_ino) {
+                fd_ = fd.release();
+                return;
+            }
+            continue;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            reason_ = "cannot lock " + quoted(path_) + ": " + describeError(errno);
+            return;
+        }
+        fd.close();
+        if (std::chrono::steady_clock::now() >= deadline) {
+            reason_ = "another game has held the lock " + quoted(path_) + " for too long";
+            return;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min<std::chrono::milliseconds>(pause * 2, 20ms);
+    }
+}
+
+FileLock::~FileLock()
+{
+    if (fd_ < 0)
+        return;
+    ::unlink(path_.c_str());
+    ::close(fd_);
 }
 
 }  // namespace ferlow::storage::detail

@@ -85,6 +85,41 @@ TEST_F(HighScoresTest, AFinalCreditEntersAsItsNearestWholeNumber)
     }
 }
 
+// Another game may have saved meanwhile: the window shows what the store holds now.
+TEST_F(HighScoresTest, ASaveShowsTheTableTheStoreHoldsAfterIt)
+{
+    test::startGame(m);
+    host.storedByOthers = {{{9007199254740993, "Other"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {0, "Zed"}, {750, "Ferlow"}}};
+    m.menuClicked(Menu::Mnuvhsc);
+    m.hscCloseClicked();
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
+    EXPECT_EQ(m.state.highScores[0], 9007199254740993);
+    EXPECT_EQ(m.hsc.Txtnam[0].text, "Other");
+    EXPECT_EQ(m.hsc.Txtnam[3].text, "Zed");
+    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "9,007,199,254,740,9931 Highest Score ");
+    EXPECT_EQ(m.hsc.Lblhi[3].caption.text(), "4 Highest Score ");
+    // 100 * 9007199254740993 / 23000, to the nearest tenth.
+    EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "39161735890178.2% of Average");
+    EXPECT_EQ(m.hsc.Lblp[3].caption.text(), "00.0% of Average");
+}
+
+// After the player's reset the next save writes this table as it is; later saves
+// keep other games' scores again.
+TEST_F(HighScoresTest, ResetMakesTheNextSaveReplaceTheStoredTable)
+{
+    test::startGame(m);
+    m.menuClicked(Menu::Mnuvhsc);
+    m.hscCloseClicked();
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
+    m.resetHighScores();
+    m.menuClicked(Menu::Mnuvhsc);
+    m.hscCloseClicked();
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Replace);
+    m.menuClicked(Menu::Mnuvhsc);
+    m.hscCloseClicked();
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
+}
+
 TEST_F(HighScoresTest, AFailedSaveIsToldAndPlayGoesOn)
 {
     m.startUp();

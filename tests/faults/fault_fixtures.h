@@ -19,6 +19,7 @@ using ScratchFolder = storage::testing::TempFolder;
 using storage::testing::ChildResult;
 using storage::testing::entriesOf;
 using storage::testing::inChild;
+using storage::testing::inChildren;
 using storage::testing::readBytes;
 using storage::testing::writeBytes;
 

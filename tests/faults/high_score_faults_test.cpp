@@ -4,11 +4,13 @@
 // could not save, and no score saved before is lost.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <iostream>
 #include <random>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -200,6 +202,54 @@ TEST_F(HighScoreFaults, ScoresOfAnySizeComeBackByteForByte)
     }
 }
 
+// Three games on one file at once, each ending game after game and saving: whatever
+// scores they entered, the file ends with the five highest of them all. A game saving
+// its stale table must not wipe another's score, nor may two saves at one moment.
+TEST_F(HighScoreFaults, GamesRunningAtOnceLoseNoScore)
+{
+    keepScoresOnDisk();
+    constexpr int kGames = 3;
+    constexpr int kRounds = 12;
+    const std::vector<ChildResult> games = inChildren(kGames, [&](int game) {
+        StorageHost host(file);
+        Machine m(host);
+        test::startGame(m);
+        std::mt19937_64 random(static_cast<std::uint64_t>(game) * 7919 + 1);
+        std::uniform_int_distribution<std::int64_t> credits(1000, 1000000000);
+        std::string entered;
+        for (int round = 0; round < kRounds; ++round) {
+            const std::int64_t credit = credits(random);
+            m.state.turn = kTurnsPerGame - 1;
+            m.state.credit = static_cast<double>(credit) + 1;
+            test::playTurn(m, 4, 0, "1");  // the last turn loses 1
+            for (int place = 1; place <= kHighScorePlaces; ++place) {
+                if (!m.hsc.Txtnam[static_cast<std::size_t>(place - 1)].enabled) continue;
+                const std::string name{static_cast<char>('A' + game), static_cast<char>('a' + round)};
+                m.hscNameEdited(place, name);
+                entered += std::to_string(credit) + " " + name + "\n";
+            }
+            m.hscCloseClicked();
+            if (!host.lastSave.ok) return "a save failed: " + host.lastSave.error;
+        }
+        return entered;
+    });
+
+    const storage::HighScoreTable kept = keptScores();
+    std::vector<storage::HighScore> all(kept.begin(), kept.end());
+    for (const ChildResult& game : games) {
+        ASSERT_TRUE(game.exited);
+        std::istringstream lines(game.report);
+        storage::HighScore entry;
+        while (lines >> entry.score >> entry.name) all.push_back(entry);
+        ASSERT_TRUE(lines.eof()) << game.report;
+    }
+    std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.score > b.score; });
+    storage::HighScoreTable best;
+    std::copy_n(all.begin(), best.size(), best.begin());
+    EXPECT_EQ(readBytes(file), storage::formatHighScores(best)) << all.size() - 5 << " scores were entered";
+    EXPECT_EQ(entriesOf(folder), std::set<std::string>{"ferlow.ini"});
+}
+
 // A 100 MB file (sparse: no disk is used) is judged by its first bytes at once;
 // zeros are damage and the file is moved aside, not copied.
 TEST_F(HighScoreFaults, HundredMegabyteFileIsJudgedQuicklyAndKeptAside)
@@ -258,10 +308,12 @@ TEST_F(HighScoreFaults, SaveKilledAtAnyMomentLeavesAWholeTable)
     test::startGame(m);
     ASSERT_EQ(host.lastLoad.status, storage::LoadStatus::Loaded);
 
-    // The two tables the saver alternates between, as the machine writes them.
+    // The two tables the saver alternates between, as the machine writes them: each
+    // after the player's reset, so that the save writes it as it is.
     const storage::HighScoreTable other{
         {{250000, "Winner"}, {40000, "Second"}, {32768, "Third"}, {1001, "Fourth"}, {999, "Fifth"}}};
     const auto show = [&](const storage::HighScoreTable& t) {
+        m.resetHighScores();
         for (std::size_t i = 0; i < t.size(); ++i) {
             m.state.highScores[i] = t[i].score;
             m.hsc.Txtnam[i].text = t[i].name;

@@ -126,4 +126,13 @@ ChildResult inChild(const std::function<std::string()>& body, bool asNobody)
     return finishChild(startChild(body, asNobody));
 }
 
+std::vector<ChildResult> inChildren(int count, const std::function<std::string(int)>& body)
+{
+    std::vector<Child> children;
+    for (int i = 0; i < count; ++i) children.push_back(startChild([&body, i] { return body(i); }, false));
+    std::vector<ChildResult> results;
+    for (const Child& child : children) results.push_back(finishChild(child));
+    return results;
+}
+
 }  // namespace ferlow::storage::testing

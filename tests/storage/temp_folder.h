@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ferlow::storage::testing {
 
@@ -46,5 +47,9 @@ struct ChildResult {
 // and the test runs as root) and returns what it reported. The body's text goes
 // to the parent; the child then ends with status 0.
 ChildResult inChild(const std::function<std::string()>& body, bool asNobody = false);
+
+// The same for several children at once, each given its number 0..count-1; all run
+// side by side before their reports are collected.
+std::vector<ChildResult> inChildren(int count, const std::function<std::string(int)>& body);
 
 }  // namespace ferlow::storage::testing
