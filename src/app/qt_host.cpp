@@ -150,7 +150,7 @@ HighScoreAnswer QtHost::readHighScores(const std::string& drivePrefix)
     if (!scores) return {toEngine(storage::defaultHighScores()), true, {}};
     const storage::LoadResult loaded = scores->load();
     if (!loaded.error.empty()) std::fprintf(stderr, "ferlow: %s\n", loaded.error.c_str());
-    return {toEngine(loaded.table), true, {}};
+    return {toEngine(loaded.table), true, loaded.error};
 }
 
 HighScoreAnswer QtHost::writeHighScores(const std::string& drivePrefix, const StoredHighScores& table,
@@ -162,7 +162,7 @@ HighScoreAnswer QtHost::writeHighScores(const std::string& drivePrefix, const St
     const storage::SaveResult saved = scores->save(
         toStorage(table), how == HighScoreWrite::Replace ? storage::SaveMode::Replace : storage::SaveMode::Merge);
     if (!saved.ok) return {{}, false, saved.error};
-    return {toEngine(saved.table), true, {}};
+    return {toEngine(saved.table), true, saved.notice};
 }
 
 bool QtHost::openReadMe()

@@ -33,7 +33,8 @@ using StoredHighScores = std::array<StoredHighScore, 5>;
 struct HighScoreAnswer {
     StoredHighScores table;  // what the store holds now (after a failed write: nothing)
     bool ok = true;          // false: a write saved nothing
-    std::string problem;     // for the player: why a write failed
+    std::string problem;     // for the player: why a write failed, or what became of a
+                             // damaged or unreadable file
 };
 
 enum class HighScoreWrite {

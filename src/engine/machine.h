@@ -215,6 +215,7 @@ private:
     void viewHighScores();
     void showStoredHighScores(const StoredHighScores& table);
     void showScorePercents();
+    void tellStoreProblem();
 
     Button& commandButton(CommandButton button);
     bool menuReachable(Menu item) const;
@@ -231,6 +232,9 @@ private:
     // Set by the player's reset: the next save writes this table as it is, where
     // otherwise it keeps the scores another game saved meanwhile.
     bool highScoresReset_ = false;
+    // What became of a damaged or unreadable high-score file, told to the player
+    // once the main window shows.
+    std::string storeProblem_;
     void abandonDraw();
 
     HostPort& host_;

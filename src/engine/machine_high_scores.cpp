@@ -1,6 +1,7 @@
 // The high scores: loading and saving the table, the reset, the face of the last
 // result and each score's share of the "Average".
 #include <cstdint>
+#include <utility>
 
 #include "engine/format.h"
 #include "engine/machine.h"
@@ -27,6 +28,7 @@ void Machine::loadHighScores()
     loadHighScoreWindow();
     const HighScoreAnswer answer = host_.readHighScores(state.drivePrefix);
     showStoredHighScores(answer.table);
+    storeProblem_ = answer.problem;
 }
 
 void Machine::saveHighScores()
@@ -48,6 +50,9 @@ void Machine::saveHighScores()
     // The store may hold scores another game saved meanwhile: the window shows them.
     showStoredHighScores(answer.table);
     showScorePercents();
+    if (!answer.problem.empty())
+        host_.showMessage({"High Scores", answer.problem, MessageIcon::Exclamation, MessageButtons::Ok,
+                           MessageAnswer::Ok});
 }
 
 // Writing a stored name is not player input: nothing is saved or locked.
@@ -59,6 +64,15 @@ void Machine::showStoredHighScores(const StoredHighScores& table)
         hsc.Lblhi[i].caption.set(scoreCaption(place));
         hsc.Txtnam[i].text = trimmed(table[i].name);
     }
+}
+
+// Told once, when the main window has come up: before that only the opening
+// window is on the screen.
+void Machine::tellStoreProblem()
+{
+    if (storeProblem_.empty()) return;
+    const std::string text = std::exchange(storeProblem_, {});
+    host_.showMessage({"High Scores", text, MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 void Machine::resetHighScores()

@@ -120,7 +120,7 @@ LoadResult loadFrom(const fs::path& file)
 SaveResult saveTo(const fs::path& file, const HighScoreTable& table, const HighScoreTable* known)
 {
     const auto failed = [&](const std::string& why) {
-        return SaveResult{false, "Cannot save the high scores to " + quoted(file) + ": " + why + ".", {}};
+        return SaveResult{false, "Cannot save the high scores to " + quoted(file) + ": " + why + ".", {}, {}};
     };
     const Target target = targetOf(file);
     if (!target.refusal.empty())
@@ -136,7 +136,7 @@ SaveResult saveTo(const fs::path& file, const HighScoreTable& table, const HighS
 
     // What stands there is read first: a file that cannot be read holds scores the
     // save would wipe out, and a damaged one is kept aside as a load keeps it.
-    SaveResult result{true, {}, table};
+    SaveResult result{true, {}, table, {}};
     const OnDisk disk = readOnDisk(target.path);
     switch (disk.status) {
     case LoadStatus::Unreadable:
@@ -144,6 +144,8 @@ SaveResult saveTo(const fs::path& file, const HighScoreTable& table, const HighS
     case LoadStatus::Malformed:
         if (disk.keptAside.empty())
             return failed("the file there is damaged and could not be moved aside (" + disk.reason + ")");
+        result.notice = "The high-score file " + quoted(file) + " was damaged; it was kept as " +
+                        quoted(disk.keptAside) + ".";
         break;
     case LoadStatus::Loaded:
         if (known)
@@ -166,13 +168,13 @@ SaveResult saveTo(const fs::path& file, const HighScoreTable& table, const HighS
 SaveResult guardedSave(const fs::path& file, const HighScoreTable& table, const HighScoreTable* known)
 {
     if (file.empty())
-        return {false, "Cannot save the high scores: there is no place to keep them.", {}};
+        return {false, "Cannot save the high scores: there is no place to keep them.", {}, {}};
     try {
         return saveTo(file, table, known);
     } catch (const std::exception& e) {
-        return {false, "Cannot save the high scores to " + quoted(file) + ": " + e.what() + ".", {}};
+        return {false, "Cannot save the high scores to " + quoted(file) + ": " + e.what() + ".", {}, {}};
     } catch (...) {
-        return {false, "Cannot save the high scores to " + quoted(file) + ".", {}};
+        return {false, "Cannot save the high scores to " + quoted(file) + ".", {}, {}};
     }
 }
 

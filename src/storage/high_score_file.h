@@ -36,6 +36,7 @@ struct SaveResult {
     bool ok = false;
     std::string error;     // a sentence for the player when not ok
     HighScoreTable table;  // when ok: what the file holds now, names as stored
+    std::string notice;    // when ok: a sentence for the player, should a damaged file have been kept aside
 };
 
 // Replaces the file atomically with `table`, creating its folder if needed. A save

@@ -38,6 +38,7 @@ public:
     int writes = 0;
     std::optional<std::string> writeError;
     HighScoreWrite lastWrite = HighScoreWrite::Merge;
+    std::string readProblem;  // a damaged or unreadable file, as the store would tell it
     // Set: a write stores this instead, as a store that merged in another game's scores.
     std::optional<StoredHighScores> storedByOthers;
 
@@ -79,7 +80,7 @@ public:
     std::string currentDirectory() override { return directory; }
     std::string dataFolder(const std::string& drivePrefix) override { return windowsDataFolder(drivePrefix); }
 
-    HighScoreAnswer readHighScores(const std::string&) override { return {stored, true, {}}; }
+    HighScoreAnswer readHighScores(const std::string&) override { return {stored, true, readProblem}; }
     HighScoreAnswer writeHighScores(const std::string&, const StoredHighScores& table, HighScoreWrite how) override
     {
         ++writes;

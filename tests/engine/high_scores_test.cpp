@@ -120,6 +120,23 @@ TEST_F(HighScoresTest, ResetMakesTheNextSaveReplaceTheStoredTable)
     EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
 }
 
+// What became of a damaged or unreadable file is told once, when the main window
+// has come up, not over the opening window.
+TEST_F(HighScoresTest, AStoreProblemIsToldOnceTheMainWindowShows)
+{
+    host.readProblem = "The high-score file \"/p/ferlow.ini\" is damaged; it was kept as \"/p/ferlow.ini.bad\".";
+    m.startUp();
+    EXPECT_TRUE(host.messages.empty());
+    m.openingPlayClicked();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(m.main.window.visible);
+    EXPECT_EQ(host.messages[0].title, "High Scores");
+    EXPECT_EQ(host.messages[0].text, host.readProblem);
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
+    m.openingClosed();
+    EXPECT_EQ(host.messages.size(), 1u);
+}
+
 TEST_F(HighScoresTest, AFailedSaveIsToldAndPlayGoesOn)
 {
     m.startUp();

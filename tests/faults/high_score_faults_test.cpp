@@ -154,6 +154,11 @@ TEST_F(HighScoreFaults, BinaryGarbageIsKeptAsideWholeAndANewFileWritten)
     const int place = playIntoTheHighScores(m);
     EXPECT_EQ(host.lastLoad.status, storage::LoadStatus::Malformed);
     EXPECT_EQ(m.state.highScores[0], 5000);  // the standard table
+    // The player was told where the old file is, once the main window showed.
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages[0].title, "High Scores");
+    EXPECT_NE(host.messages[0].text.find((folder / "ferlow.ini.bad").string()), std::string::npos)
+        << host.messages[0].text;
     ASSERT_EQ(place, 5);
     enterName(m, place, "Newcomer");
     ASSERT_TRUE(host.lastSave.ok) << host.lastSave.error;

@@ -22,7 +22,7 @@ public:
     HighScoreAnswer readHighScores(const std::string&) override
     {
         lastLoad = store_.load();
-        return {toEngine(lastLoad.table), true, {}};
+        return {toEngine(lastLoad.table), true, lastLoad.error};
     }
 
     HighScoreAnswer writeHighScores(const std::string&, const StoredHighScores& table, HighScoreWrite how) override
@@ -33,7 +33,7 @@ public:
         lastSave = store_.save(stored, how == HighScoreWrite::Replace ? storage::SaveMode::Replace
                                                                       : storage::SaveMode::Merge);
         if (!lastSave.ok) return {{}, false, lastSave.error};
-        return {toEngine(lastSave.table), true, {}};
+        return {toEngine(lastSave.table), true, lastSave.notice};
     }
 
 private:
