@@ -29,16 +29,30 @@ storage::Platform thisPlatform()
 #endif
 }
 
-std::filesystem::path highScorePath(const std::string& drivePrefix)
+storage::Environment environment()
 {
-    const storage::Environment env{qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
-                                   qEnvironmentVariable("HOME").toStdString()};
-    return storage::highScoreFilePath(thisPlatform(), drivePrefix, env);
+    return {qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString()};
+}
+
+StoredHighScores toEngine(const storage::HighScoreTable& table)
+{
+    StoredHighScores stored;
+    for (std::size_t i = 0; i < stored.size(); ++i) stored[i] = {table[i].score, table[i].name};
+    return stored;
+}
+
+storage::HighScoreTable toStorage(const StoredHighScores& table)
+{
+    storage::HighScoreTable stored;
+    for (std::size_t i = 0; i < stored.size(); ++i) stored[i] = {table[i].score, table[i].name};
+    return stored;
 }
 
 }  // namespace
 
 QtHost::QtHost(media::SoundPlayer& sounds) : sounds_(sounds) {}
+
+QtHost::~QtHost() = default;
 
 void QtHost::syncViews()
 {
@@ -118,27 +132,35 @@ std::string QtHost::dataFolder(const std::string& drivePrefix)
     return media::installedDataFolder().toStdString();
 }
 
-StoredHighScores QtHost::readHighScores(const std::string& drivePrefix)
+// The store remembers what it last read or wrote, for the merge with other games'
+// saves; it lives as long as the host.
+storage::HighScoreStore* QtHost::store(const std::string& drivePrefix)
 {
-    const std::filesystem::path file = highScorePath(drivePrefix);
-    const storage::LoadResult loaded = file.empty() ? storage::LoadResult{storage::defaultHighScores(),
-                                                                          storage::LoadStatus::Missing, {}, {}}
-                                                    : storage::loadHighScores(file);
-    if (!loaded.error.empty()) std::fprintf(stderr, "ferlow: %s\n", loaded.error.c_str());
-    StoredHighScores table;
-    for (std::size_t i = 0; i < table.size(); ++i) table[i] = {loaded.table[i].score, loaded.table[i].name};
-    return table;
+    const std::filesystem::path file = storage::highScoreFilePath(thisPlatform(), drivePrefix, environment());
+    if (file.empty()) return nullptr;
+    if (!store_ || store_->file() != file) store_ = std::make_unique<storage::HighScoreStore>(file);
+    return store_.get();
 }
 
-std::optional<std::string> QtHost::writeHighScores(const std::string& drivePrefix, const StoredHighScores& table)
+HighScoreAnswer QtHost::readHighScores(const std::string& drivePrefix)
 {
-    const std::filesystem::path file = highScorePath(drivePrefix);
-    if (file.empty()) return std::string("There is no folder to keep them in: neither XDG_DATA_HOME nor HOME is set.");
-    storage::HighScoreTable stored;
-    for (std::size_t i = 0; i < stored.size(); ++i) stored[i] = {table[i].score, table[i].name};
-    const storage::SaveResult saved = storage::saveHighScores(file, stored);
-    if (saved.ok) return std::nullopt;
-    return saved.error;
+    storage::HighScoreStore* scores = store(drivePrefix);
+    if (!scores) return {toEngine(storage::defaultHighScores()), true, {}};
+    const storage::LoadResult loaded = scores->load();
+    if (!loaded.error.empty()) std::fprintf(stderr, "ferlow: %s\n", loaded.error.c_str());
+    return {toEngine(loaded.table), true, loaded.error};
+}
+
+HighScoreAnswer QtHost::writeHighScores(const std::string& drivePrefix, const StoredHighScores& table,
+                                        HighScoreWrite how)
+{
+    storage::HighScoreStore* scores = store(drivePrefix);
+    if (!scores)
+        return {{}, false, "There is no folder to keep them in: " + storage::whyNoHighScorePath(environment()) + "."};
+    const storage::SaveResult saved = scores->save(
+        toStorage(table), how == HighScoreWrite::Replace ? storage::SaveMode::Replace : storage::SaveMode::Merge);
+    if (!saved.ok) return {{}, false, saved.error};
+    return {toEngine(saved.table), true, saved.notice};
 }
 
 void QtHost::openReadMe(const std::string& path, std::function<void()> failed)

@@ -2,6 +2,8 @@
 // SDL sound, and the high-score file in the user's data folder.
 #pragma once
 
+#include <memory>
+
 #include "engine/host_port.h"
 
 namespace ferlow::media {
@@ -10,12 +12,16 @@ class SoundPlayer;
 namespace ferlow::ui {
 class Views;
 }
+namespace ferlow::storage {
+class HighScoreStore;
+}
 
 namespace ferlow {
 
 class QtHost : public HostPort {
 public:
     explicit QtHost(media::SoundPlayer& sounds);
+    ~QtHost() override;
 
     // The windows to bring up to date before events run.
     void setViews(ui::Views* views) { views_ = views; }
@@ -35,18 +41,23 @@ public:
     std::string currentDirectory() override;
     std::string dataFolder(const std::string& drivePrefix) override;
 
-    StoredHighScores readHighScores(const std::string& drivePrefix) override;
-    std::optional<std::string> writeHighScores(const std::string& drivePrefix, const StoredHighScores& table) override;
+    HighScoreAnswer readHighScores(const std::string& drivePrefix) override;
+    HighScoreAnswer writeHighScores(const std::string& drivePrefix, const StoredHighScores& table,
+                                    HighScoreWrite how) override;
 
     void openReadMe(const std::string& path, std::function<void()> failed) override;
     void quit() override;
 
 private:
     void syncViews();
+    // The high-score file's store for the data folder's drive; null where the
+    // environment gives the file no place.
+    storage::HighScoreStore* store(const std::string& drivePrefix);
 
     media::SoundPlayer& sounds_;
     ui::Views* views_ = nullptr;
     bool quitting_ = false;
+    std::unique_ptr<storage::HighScoreStore> store_;
 };
 
 }  // namespace ferlow

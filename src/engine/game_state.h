@@ -34,7 +34,9 @@ struct GameState {
     std::int16_t prizeDivisor = 2; // 2 Easy, 3 Medium, 4 Hard, 5 Hardest
     std::array<int, kBoardNumbers + 1> drawnFlags{};   // by board position 0..79
     std::array<int, kBoardNumbers + 1> numberStats{};  // by number 1..80
-    std::array<double, kHighScorePlaces> highScores{}; // place 1 first
+    // Place 1 first. Whole numbers, exactly as the file keeps them: a double would
+    // change scores beyond 2^53 on their way from the file back to it.
+    std::array<std::int64_t, kHighScorePlaces> highScores{};
 
     // Settings; none is stored between runs.
     int difficulty = 1;            // 1 Easy, 2 Medium, 3 Hard, 4 Hardest

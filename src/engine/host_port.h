@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace ferlow {
@@ -30,6 +29,19 @@ struct StoredHighScore {
     std::string name;
 };
 using StoredHighScores = std::array<StoredHighScore, 5>;
+
+// What the high-score store answers a read or a write.
+struct HighScoreAnswer {
+    StoredHighScores table;  // what the store holds now (after a failed write: nothing)
+    bool ok = true;          // false: a write saved nothing
+    std::string problem;     // for the player: why a write failed, or what became of a
+                             // damaged or unreadable file
+};
+
+enum class HighScoreWrite {
+    Merge,    // scores another game saved meanwhile are kept beside this game's new ones
+    Replace,  // the store gets this table as it is (after the player's reset)
+};
 
 struct ScreenSize {
     double widthTwips = 0;
@@ -60,10 +72,11 @@ public:
     virtual std::string dataFolder(const std::string& drivePrefix) = 0;
 
     // The high-score store. A read that finds no usable file answers the default
-    // table; a write that fails answers why.
-    virtual StoredHighScores readHighScores(const std::string& drivePrefix) = 0;
-    virtual std::optional<std::string> writeHighScores(const std::string& drivePrefix,
-                                                       const StoredHighScores& table) = 0;
+    // table. A write answers the table now stored, which may hold more than was
+    // written: the scores another game saved meanwhile.
+    virtual HighScoreAnswer readHighScores(const std::string& drivePrefix) = 0;
+    virtual HighScoreAnswer writeHighScores(const std::string& drivePrefix, const StoredHighScores& table,
+                                            HighScoreWrite how) = 0;
 
     // Opens the read-me document at `path` with the desktop's viewer, without
     // waiting. `failed` runs, at once or once the viewer has given up, when the

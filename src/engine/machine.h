@@ -203,7 +203,7 @@ private:
     void playResultSound();
     void endTurn();
     void checkGameOver();
-    void insertHighScore(int place, double score);
+    void insertHighScore(int place, std::int64_t score);
     void endNameEntry();
     void unloadPrizeWindow();
     void unloadStatsWindow();
@@ -217,6 +217,9 @@ private:
     void closeInstructionsWindow();
     void viewHighScores();
     void openReadMe();
+    void showStoredHighScores(const StoredHighScores& table);
+    void showScorePercents();
+    void tellStoreProblem();
 
     Button& commandButton(CommandButton button);
     bool menuReachable(Menu item) const;
@@ -230,6 +233,12 @@ private:
     unsigned gameNumber_ = 0;
     // True while Quick Pick lays its balls: the board takes no presses then.
     bool quickPicking_ = false;
+    // Set by the player's reset: the next save writes this table as it is, where
+    // otherwise it keeps the scores another game saved meanwhile.
+    bool highScoresReset_ = false;
+    // What became of a damaged or unreadable high-score file, told to the player
+    // once the main window shows.
+    std::string storeProblem_;
     void abandonDraw();
 
     // The game window that was active last: a window's activation steps run when

@@ -1,7 +1,7 @@
 // The high scores: loading and saving the table, the reset, the face of the last
 // result and each score's share of the "Average".
-#include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "engine/format.h"
 #include "engine/machine.h"
@@ -11,7 +11,7 @@
 namespace ferlow {
 namespace {
 
-inline constexpr double kDefaultScores[kHighScorePlaces] = {5000, 2000, 1000, 750, 400};
+inline constexpr std::int64_t kDefaultScores[kHighScorePlaces] = {5000, 2000, 1000, 750, 400};
 inline constexpr const char* kDefaultName = "Ferlow";
 
 std::string trimmed(const std::string& s)
@@ -26,14 +26,9 @@ std::string trimmed(const std::string& s)
 void Machine::loadHighScores()
 {
     loadHighScoreWindow();
-    const StoredHighScores table = host_.readHighScores(state.drivePrefix);
-    for (int place = 1; place <= kHighScorePlaces; ++place) {
-        const auto i = static_cast<std::size_t>(place - 1);
-        state.highScores[i] = static_cast<double>(table[i].score);
-        hsc.Lblhi[i].caption.set(scoreCaption(place));
-        // Writing a loaded name is not player input: nothing is saved or locked.
-        hsc.Txtnam[i].text = trimmed(table[i].name);
-    }
+    const HighScoreAnswer answer = host_.readHighScores(state.drivePrefix);
+    showStoredHighScores(answer.table);
+    storeProblem_ = answer.problem;
 }
 
 void Machine::saveHighScores()
@@ -41,19 +36,48 @@ void Machine::saveHighScores()
     StoredHighScores table;
     for (std::size_t i = 0; i < table.size(); ++i) {
         if (hsc.Txtnam[i].text.empty()) hsc.Txtnam[i].text = kDefaultName;
-        // Whole scores of any size are kept; a fraction rounds to the nearest
-        // whole number, a half to the even neighbour.
-        table[i].score = static_cast<std::int64_t>(std::nearbyint(state.highScores[i]));
+        table[i].score = state.highScores[i];
         table[i].name = trimmed(hsc.Txtnam[i].text);
     }
-    if (const auto error = host_.writeHighScores(state.drivePrefix, table)) {
-        host_.showMessage({"High Scores", "The high scores could not be saved.\n\n" + *error,
+    const HighScoreAnswer answer = host_.writeHighScores(
+        state.drivePrefix, table, highScoresReset_ ? HighScoreWrite::Replace : HighScoreWrite::Merge);
+    if (!answer.ok) {
+        host_.showMessage({"High Scores", "The high scores could not be saved.\n\n" + answer.problem,
                            MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
+        return;
     }
+    highScoresReset_ = false;
+    // The store may hold scores another game saved meanwhile: the window shows them.
+    showStoredHighScores(answer.table);
+    showScorePercents();
+    if (!answer.problem.empty())
+        host_.showMessage({"High Scores", answer.problem, MessageIcon::Exclamation, MessageButtons::Ok,
+                           MessageAnswer::Ok});
+}
+
+// Writing a stored name is not player input: nothing is saved or locked.
+void Machine::showStoredHighScores(const StoredHighScores& table)
+{
+    for (int place = 1; place <= kHighScorePlaces; ++place) {
+        const auto i = static_cast<std::size_t>(place - 1);
+        state.highScores[i] = table[i].score;
+        hsc.Lblhi[i].caption.set(scoreCaption(place));
+        hsc.Txtnam[i].text = trimmed(table[i].name);
+    }
+}
+
+// Told once, when the main window has come up: before that only the opening
+// window is on the screen.
+void Machine::tellStoreProblem()
+{
+    if (storeProblem_.empty()) return;
+    const std::string text = std::exchange(storeProblem_, {});
+    host_.showMessage({"High Scores", text, MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 void Machine::resetHighScores()
 {
+    highScoresReset_ = true;
     for (std::size_t i = 0; i < kHighScorePlaces; ++i) {
         state.highScores[i] = kDefaultScores[i];
         hsc.Txtnam[i].text = kDefaultName;
@@ -77,10 +101,15 @@ void Machine::refreshScorePercents()
     buildPrizeTable();
     if (state.average < 1) state.average = 20000;
     state.average = state.average + state.average * 15 / 100;
-    for (std::size_t i = 0; i < kHighScorePlaces; ++i) {
-        const double p = state.highScores[i] / (state.average / 100);
-        hsc.Lblp[i].caption.set(fmt::percentPadded(p / 100) + " of Average");
-    }
+    showScorePercents();
+}
+
+// Each score's share of the Average, worked out exactly whatever the score's size.
+void Machine::showScorePercents()
+{
+    if (state.average < 1) return;
+    for (std::size_t i = 0; i < kHighScorePlaces; ++i)
+        hsc.Lblp[i].caption.set(fmt::percentPadded(state.highScores[i], state.average) + " of Average");
 }
 
 }  // namespace ferlow

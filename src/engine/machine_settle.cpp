@@ -20,6 +20,16 @@ std::int16_t toInt16(double value)
     return static_cast<std::int16_t>(r);
 }
 
+// A final credit enters the table as a whole number: the nearest one, a half to
+// the even neighbour, held within the file's range.
+std::int64_t wholeScore(double credit)
+{
+    const double r = std::nearbyint(credit);
+    if (!(r < 0x1p63)) return r > 0 ? std::numeric_limits<std::int64_t>::max() : 0;
+    if (r < -0x1p63) return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(r);
+}
+
 std::string lossText(std::int16_t lost) { return "You lost " + std::to_string(lost) + " credits"; }
 
 }  // namespace
@@ -70,18 +80,19 @@ void Machine::checkGameOver()
 
     main.window.enabled = false;
     main.PicShow.picture.show(dataFile(files::kHourglass[0]));
+    // A credit stays far below 2^53, so comparing it with a score is exact.
     const double c = state.credit;
     const auto& hs = state.highScores;
     if (c > hs[0])
-        insertHighScore(1, c);
+        insertHighScore(1, wholeScore(c));
     else if (hs[1] < c && c < hs[0])
-        insertHighScore(2, c);
+        insertHighScore(2, wholeScore(c));
     else if (hs[2] < c && c < hs[1])
-        insertHighScore(3, c);
+        insertHighScore(3, wholeScore(c));
     else if (hs[3] < c && c < hs[2])
-        insertHighScore(4, c);
+        insertHighScore(4, wholeScore(c));
     else if (hs[4] < c && c < hs[3])
-        insertHighScore(5, c);
+        insertHighScore(5, wholeScore(c));
     hsc.LblLoss.caption.set(lossText(state.creditsLost));
     showFinalPercent();
     main.Cmdbet.enabled = false;
@@ -92,7 +103,7 @@ void Machine::checkGameOver()
 
 // The scores and names from `place` down move one place lower; the new place's
 // name field opens, empty and yellow, for the player's name.
-void Machine::insertHighScore(int place, double score)
+void Machine::insertHighScore(int place, std::int64_t score)
 {
     const auto k = static_cast<std::size_t>(place - 1);
     for (std::size_t i = kHighScorePlaces - 1; i > k; --i) {

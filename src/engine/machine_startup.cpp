@@ -41,6 +41,7 @@ void Machine::openingClosed()
     opening.window.pointer = Pointer::Default;
     opening.window.visible = false;
     opening.window.loaded = false;
+    tellStoreProblem();
 }
 
 void Machine::openingLabelClicked() { host_.beep(); }

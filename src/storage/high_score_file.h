@@ -34,11 +34,39 @@ LoadResult loadHighScores(const std::filesystem::path& file);
 
 struct SaveResult {
     bool ok = false;
-    std::string error;  // a sentence for the player when not ok
+    std::string error;     // a sentence for the player when not ok
+    HighScoreTable table;  // when ok: what the file holds now, names as stored
+    std::string notice;    // when ok: a sentence for the player, should a damaged file have been kept aside
 };
 
-// Replaces the file atomically, creating its folder if needed. A save interrupted at any
-// point leaves either the old or the new file, whole. Never throws.
+// Replaces the file atomically with `table`, creating its folder if needed. A save
+// interrupted at any point leaves either the old or the new file, whole. Never writes
+// over what it must not: a file it cannot read (its scores would be lost), a read-only
+// file, anything but a regular file, or a symbolic link that leads nowhere; the save
+// fails instead. Through a link to a regular file it updates that file and keeps the
+// link. Never throws.
 SaveResult saveHighScores(const std::filesystem::path& file, const HighScoreTable& table);
+
+enum class SaveMode {
+    Merge,    // this game's new entries go into what the file holds now
+    Replace,  // the file gets this game's table as it is (after the player's reset)
+};
+
+// One game's connection to ferlow.ini. It remembers the table it last read or wrote, so
+// that a save can tell this game's new entries from the scores another game running at
+// the same time saved meanwhile, and keep both. Reading, merging and writing happen
+// under a lock between games.
+class HighScoreStore {
+public:
+    explicit HighScoreStore(std::filesystem::path file) : file_(std::move(file)) {}
+
+    const std::filesystem::path& file() const { return file_; }
+    LoadResult load();
+    SaveResult save(const HighScoreTable& table, SaveMode mode);
+
+private:
+    std::filesystem::path file_;
+    HighScoreTable known_ = defaultHighScores();
+};
 
 }  // namespace ferlow::storage

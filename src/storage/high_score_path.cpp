@@ -27,4 +27,24 @@ std::filesystem::path highScoreFilePath(Platform platform, std::string_view driv
     return {};
 }
 
+std::string whyNoHighScorePath(const Environment& environment)
+{
+    if (isAbsolute(environment.xdgDataHome) || isAbsolute(environment.home))
+        return {};
+    const auto describe = [](const char* name, const std::string& value) {
+        if (value.empty())
+            return std::string(name) + " is not set";
+        std::string words(name);
+        words += " is not an absolute path: \"";
+        words += value;
+        words += '"';
+        return words;
+    };
+    if (environment.xdgDataHome.empty() && environment.home.empty())
+        return "neither XDG_DATA_HOME nor HOME is set";
+    if (environment.xdgDataHome.empty())
+        return describe("HOME", environment.home);
+    return describe("XDG_DATA_HOME", environment.xdgDataHome) + ", and " + describe("HOME", environment.home);
+}
+
 }  // namespace ferlow::storage

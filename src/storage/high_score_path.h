@@ -21,4 +21,8 @@ struct Environment {
 std::filesystem::path highScoreFilePath(Platform platform, std::string_view drivePrefix,
                                         const Environment& environment);
 
+// Why Linux has no location for the file in this environment, as words for the
+// player ("HOME is not an absolute path: \"home\""); empty when it has one.
+std::string whyNoHighScorePath(const Environment& environment);
+
 }  // namespace ferlow::storage

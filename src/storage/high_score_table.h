@@ -1,4 +1,5 @@
-// The high-score table: five places, highest first, and the table a fresh install starts with.
+// The high-score table: five places, highest first, the table a fresh install starts
+// with, and how two games' tables come together.
 #pragma once
 
 #include <array>
@@ -18,5 +19,12 @@ struct HighScore {
 using HighScoreTable = std::array<HighScore, kHighScorePlaces>;
 
 HighScoreTable defaultHighScores();
+
+// What a save writes when another game may have saved since this one last read or
+// wrote the file (`known`): the table now on disk with this game's new entries (those in
+// `ours` that are not in `known`) merged in, highest first, five places. An entry of
+// the disk goes before a new one of the same score. Names are compared as the file
+// stores them.
+HighScoreTable mergeHighScores(const HighScoreTable& onDisk, const HighScoreTable& known, const HighScoreTable& ours);
 
 }  // namespace ferlow::storage

@@ -1,16 +1,21 @@
 // POSIX file primitives behind the high-score file: bounded reads, atomic replacement,
-// renaming without overwriting.
+// renaming without overwriting, the lock between games.
 #include "storage/posix_file.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -26,6 +31,7 @@ public:
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    int release() { return std::exchange(fd_, -1); }
 
     // Returns 0 or the errno of close(); close errors can report a failed delayed write.
     int close()
@@ -186,14 +192,43 @@ BoundedRead readAtMost(const fs::path& file, std::size_t limit)
     return result;
 }
 
-Outcome replaceFileAtomically(const fs::path& file, std::string_view bytes)
+Outcome createFolderOf(const fs::path& file)
 {
     const fs::path folder = folderOf(file);
     std::error_code folderError;
     fs::create_directories(folder, folderError);
     if (folderError)
         return {false, "cannot create the folder " + quoted(folder) + ": " + folderError.message()};
+    return {true, {}};
+}
 
+std::string whyNotARegularFile(const fs::path& file)
+{
+    struct stat info {};
+    if (::lstat(file.c_str(), &info) != 0)
+        return errno == ENOENT ? std::string() : describeError(errno);
+    if (S_ISDIR(info.st_mode))
+        return describeError(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return "it is not a regular file, and it is left as it is";
+    return {};
+}
+
+std::string whyNotWritable(const fs::path& file)
+{
+    struct stat info {};
+    if (::lstat(file.c_str(), &info) != 0)
+        return errno == ENOENT ? std::string() : describeError(errno);
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return "the file is read-only";
+    if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno == EACCES ? std::string("the file is read-only") : describeError(errno);
+    return {};
+}
+
+Outcome replaceFileAtomically(const fs::path& file, std::string_view bytes)
+{
+    const fs::path folder = folderOf(file);
     bool replacing = false;
     const mode_t permissions = permissionsToKeep(file, replacing);
 
@@ -259,6 +294,52 @@ MovedAside moveAside(const fs::path& file)
             return {{}, describeError(error)};
     }
     return {{}, "there are already " + std::to_string(kMaxAsideCopies) + " damaged copies beside it"};
+}
+
+FileLock::FileLock(const fs::path& file)
+    : path_(folderOf(file) / (temporaryPrefix(file) + "lock"))
+{
+    using namespace std::chrono_literals;
+    constexpr auto kPatience = 10s;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    auto pause = 1ms;
+    for (;;) {
+        FileDescriptor fd(::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600));
+        if (!fd.valid()) {
+            reason_ = "cannot create the lock file " + quoted(path_) + ": " + describeError(errno);
+            return;
+        }
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
+            // The lock counts only while its file is still the one at the path: the game
+            // that held it before may have removed it, and a newer one may stand there.
+            struct stat locked {}, current {};
+            if (::fstat(fd.get(), &locked) == 0 && ::lstat(path_.c_str(), &current) == 0 &&
+                locked.st_dev == current.st_dev && locked.st_ino == current.st_ino) {
+                fd_ = fd.release();
+                return;
+            }
+            continue;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            reason_ = "cannot lock " + quoted(path_) + ": " + describeError(errno);
+            return;
+        }
+        fd.close();
+        if (std::chrono::steady_clock::now() >= deadline) {
+            reason_ = "another game has held the lock " + quoted(path_) + " for too long";
+            return;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min<std::chrono::milliseconds>(pause * 2, 20ms);
+    }
+}
+
+FileLock::~FileLock()
+{
+    if (fd_ < 0)
+        return;
+    ::unlink(path_.c_str());
+    ::close(fd_);
 }
 
 }  // namespace ferlow::storage::detail

@@ -1,5 +1,6 @@
 // File primitives the high-score file needs and std::filesystem lacks: bounded reads,
-// crash-safe replacement and renaming without overwriting. Internal to ferlow_storage.
+// crash-safe replacement, renaming without overwriting, and a lock between games.
+// Internal to ferlow_storage.
 #pragma once
 
 #include <cstddef>
@@ -29,10 +30,42 @@ struct Outcome {
     std::string reason;  // when not ok: what failed and why, naming the path involved
 };
 
+// Creates the folder of `file` and the folders above it where missing.
+Outcome createFolderOf(const std::filesystem::path& file);
+
+// Empty when nothing stands at `file`, or a regular file does; otherwise why it must not
+// be replaced.
+std::string whyNotARegularFile(const std::filesystem::path& file);
+
+// Empty when nothing stands at `file`, or a file this user may write; otherwise why not.
+// Root may write anything, so the write permission bits decide for root as well: a file
+// nobody may write (0444) stays as it is.
+std::string whyNotWritable(const std::filesystem::path& file);
+
 // Writes a temporary file next to `file`, syncs it, renames it over `file` and syncs the
 // folder, so after a crash `file` holds either the old or the new bytes. On failure the
-// temporary file is removed and `file` is untouched. Creates missing folders.
+// temporary file is removed and `file` is untouched. The folder must exist.
 Outcome replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// An exclusive lock between games on `file`, held from reading the file to replacing
+// it: a hidden lock file beside it, locked with flock(). The lock file is removed on
+// release; one left by a game that was killed is simply locked again. A lock held by
+// another game is waited for, but not for ever.
+class FileLock {
+public:
+    explicit FileLock(const std::filesystem::path& file);
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    ~FileLock();
+
+    bool held() const { return fd_ >= 0; }
+    const std::string& reason() const { return reason_; }  // why not held
+
+private:
+    std::filesystem::path path_;
+    int fd_ = -1;
+    std::string reason_;
+};
 
 struct MovedAside {
     std::filesystem::path to;  // empty when the move failed

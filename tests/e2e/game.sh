@@ -26,11 +26,13 @@ sc() { echo $(($1 * E2E_SCALE)); }
 # Set by game_open_board.
 main='' main_x=0 main_y=0 menu_h=0
 
-# game_open_board BINARY: starts the game, clicks Play in the opening window
-# and waits for the main window with its green board; `main` is its id.
+# game_open_board BINARY [TITLE]: starts the game, clicks Play in the opening
+# window and waits for the main window with its green board; `main` is its id.
+# With TITLE, a message box of that title must come up once the main window
+# shows; it is answered with Enter.
 game_open_board()
 {
-    local opening play
+    local opening play box
     e2e_start_game "$1"
     e2e_wait_window "^Ferlow V2\\.05\$" 40
     opening=$E2E_WINDOW
@@ -46,6 +48,14 @@ game_open_board()
     e2e_wait_window "^Ferlow V 2\\.05\$" 30
     main=$E2E_WINDOW
     e2e_wait_window_gone "$opening" 10
+    if [ -n "${2:-}" ]; then
+        e2e_wait_window "^$2\$" 20
+        box=$E2E_WINDOW
+        e2e_screenshot message_box
+        e2e_focus "$box"
+        e2e_key Return
+        e2e_wait_window_gone "$box" 10
+    fi
     e2e_window_geometry "$main"
     main_x=$E2E_X main_y=$E2E_Y menu_h=$((E2E_H - $(sc $MAIN_AREA_H)))
     [ "$E2E_W" -eq "$(sc $MAIN_W)" ] || e2e_fault "main window is $E2E_W wide, expected $(sc $MAIN_W)"

@@ -37,6 +37,10 @@ public:
     StoredHighScores stored{{{5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {750, "Ferlow"}, {400, "Ferlow"}}};
     int writes = 0;
     std::optional<std::string> writeError;
+    HighScoreWrite lastWrite = HighScoreWrite::Merge;
+    std::string readProblem;  // a damaged or unreadable file, as the store would tell it
+    // Set: a write stores this instead, as a store that merged in another game's scores.
+    std::optional<StoredHighScores> storedByOthers;
 
     int secondsSinceMidnight() override { return clock; }
     void waitForSecondChange(int second) override
@@ -76,13 +80,14 @@ public:
     std::string currentDirectory() override { return directory; }
     std::string dataFolder(const std::string& drivePrefix) override { return windowsDataFolder(drivePrefix); }
 
-    StoredHighScores readHighScores(const std::string&) override { return stored; }
-    std::optional<std::string> writeHighScores(const std::string&, const StoredHighScores& table) override
+    HighScoreAnswer readHighScores(const std::string&) override { return {stored, true, readProblem}; }
+    HighScoreAnswer writeHighScores(const std::string&, const StoredHighScores& table, HighScoreWrite how) override
     {
         ++writes;
-        if (writeError) return writeError;
-        stored = table;
-        return std::nullopt;
+        lastWrite = how;
+        if (writeError) return {{}, false, *writeError};
+        stored = storedByOthers ? *storedByOthers : table;
+        return {stored, true, {}};
     }
 
     // The read-me paths asked for; a test may fail the viewer with `readMeFails`.

@@ -6,6 +6,7 @@
 
 #include "engine/machine.h"
 #include "fake_host.h"
+#include "game_driver.h"
 
 namespace ferlow {
 namespace {
@@ -53,17 +54,87 @@ TEST_F(HighScoresTest, SaveFillsEmptyNamesAndWritesEveryPlace)
     m.hsc.Txtnam[2].text = "";
     m.hsc.Txtnam[0].text = " Dora ";
     m.state.highScores[0] = 250000;  // far beyond the old 16-bit field
-    m.state.highScores[1] = 2500.5;  // a half goes to the even neighbour
-    m.state.highScores[3] = 751.5;
     m.saveHighScores();
     EXPECT_EQ(host.writes, 1);
     EXPECT_EQ(m.hsc.Txtnam[2].text, "Ferlow");
     EXPECT_EQ(host.stored[2].name, "Ferlow");
     EXPECT_EQ(host.stored[0].name, "Dora");
     EXPECT_EQ(host.stored[0].score, 250000);
-    EXPECT_EQ(host.stored[1].score, 2500);
-    EXPECT_EQ(host.stored[3].score, 752);
     EXPECT_TRUE(host.messages.empty());
+}
+
+// A fractional bet leaves a fraction in the credit; the table holds whole numbers.
+TEST_F(HighScoresTest, AFinalCreditEntersAsItsNearestWholeNumber)
+{
+    const struct {
+        double credit;
+        int place;
+        std::int64_t score;
+    } cases[] = {{2500.5, 2, 2500}, {751.5, 4, 752}, {1999.5, 3, 2000}, {400.25, 5, 400}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.credit);
+        test::FakeHost fresh;
+        Machine game{fresh};
+        test::startGame(game);
+        game.state.turn = kTurnsPerGame - 1;
+        game.state.credit = c.credit + 1;
+        test::playTurn(game, 4, 0, "1");  // the last turn loses 1
+        EXPECT_EQ(game.state.highScores[static_cast<std::size_t>(c.place - 1)], c.score);
+        game.hscCloseClicked();
+        EXPECT_EQ(fresh.stored[static_cast<std::size_t>(c.place - 1)].score, c.score);
+    }
+}
+
+// Another game may have saved meanwhile: the window shows what the store holds now.
+TEST_F(HighScoresTest, ASaveShowsTheTableTheStoreHoldsAfterIt)
+{
+    test::startGame(m);
+    host.storedByOthers = {{{9007199254740993, "Other"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {0, "Zed"}, {750, "Ferlow"}}};
+    m.menuClicked(Menu::Mnuvhsc);
+    m.hscCloseClicked();
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
+    EXPECT_EQ(m.state.highScores[0], 9007199254740993);
+    EXPECT_EQ(m.hsc.Txtnam[0].text, "Other");
+    EXPECT_EQ(m.hsc.Txtnam[3].text, "Zed");
+    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "9,007,199,254,740,9931 Highest Score ");
+    EXPECT_EQ(m.hsc.Lblhi[3].caption.text(), "4 Highest Score ");
+    // 100 * 9007199254740993 / 23000, to the nearest tenth.
+    EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "39161735890178.2% of Average");
+    EXPECT_EQ(m.hsc.Lblp[3].caption.text(), "00.0% of Average");
+}
+
+// After the player's reset the next save writes this table as it is; later saves
+// keep other games' scores again.
+TEST_F(HighScoresTest, ResetMakesTheNextSaveReplaceTheStoredTable)
+{
+    test::startGame(m);
+    m.menuClicked(Menu::Mnuvhsc);
+    m.hscCloseClicked();
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
+    m.resetHighScores();
+    m.menuClicked(Menu::Mnuvhsc);
+    m.hscCloseClicked();
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Replace);
+    m.menuClicked(Menu::Mnuvhsc);
+    m.hscCloseClicked();
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
+}
+
+// What became of a damaged or unreadable file is told once, when the main window
+// has come up, not over the opening window.
+TEST_F(HighScoresTest, AStoreProblemIsToldOnceTheMainWindowShows)
+{
+    host.readProblem = "The high-score file \"/p/ferlow.ini\" is damaged; it was kept as \"/p/ferlow.ini.bad\".";
+    m.startUp();
+    EXPECT_TRUE(host.messages.empty());
+    m.openingPlayClicked();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(m.main.window.visible);
+    EXPECT_EQ(host.messages[0].title, "High Scores");
+    EXPECT_EQ(host.messages[0].text, host.readProblem);
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
+    m.openingClosed();
+    EXPECT_EQ(host.messages.size(), 1u);
 }
 
 TEST_F(HighScoresTest, AFailedSaveIsToldAndPlayGoesOn)

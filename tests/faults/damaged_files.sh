@@ -17,12 +17,13 @@ source "$e2e/game.sh"
 e2e_init damaged_files "$artifacts"
 [ -x "$close_helper" ] || e2e_fail "no close-window helper at $close_helper"
 
-# run_case NAME: starts the game on the store made ready in $XDG_DATA_HOME,
-# opens the board and closes the main window.
+# run_case NAME [TITLE]: starts the game on the store made ready in
+# $XDG_DATA_HOME, opens the board (answering the message box TITLE that tells
+# the player about the file) and closes the main window.
 run_case()
 {
     e2e_log "--- $1"
-    game_open_board "$game"
+    game_open_board "$game" "${2:-}"
     e2e_close_window "$close_helper" "$main"
     e2e_wait_exit 10
     [ "$E2E_EXIT_STATUS" -eq 0 ] || e2e_fault "$1: the game ended with status $E2E_EXIT_STATUS"
@@ -42,7 +43,7 @@ fresh_store garbage
 mkdir -p "$scores"
 head -c 3000 /dev/urandom >"$scores/ferlow.ini"
 cp "$scores/ferlow.ini" "$E2E_TMP/garbage.copy"
-run_case garbage
+run_case garbage "High Scores"
 cmp -s "$scores/ferlow.ini.bad" "$E2E_TMP/garbage.copy" || e2e_fault "garbage: not kept aside whole as ferlow.ini.bad"
 [ ! -e "$scores/ferlow.ini" ] || e2e_fault "garbage: a ferlow.ini was written at start-up"
 grep -q 'is damaged; it was kept as' "$E2E_GAME_LOG" || e2e_fault "garbage: the game did not say it kept the file aside"
@@ -50,7 +51,7 @@ grep -q 'is damaged; it was kept as' "$E2E_GAME_LOG" || e2e_fault "garbage: the 
 fresh_store directory
 mkdir -p "$scores/ferlow.ini"
 printf ' 9876 Keeper\r\n' >"$scores/ferlow.ini/precious"
-run_case directory
+run_case directory "High Scores"
 if [ ! -d "$scores/ferlow.ini" ] || [ "$(ls -A "$scores/ferlow.ini")" != precious ]; then
     e2e_fault "directory: the folder in place of the file was changed"
 fi
@@ -60,7 +61,7 @@ fresh_store sparse
 mkdir -p "$scores"
 truncate -s 100M "$scores/ferlow.ini"
 start=$(e2e_now_ms)
-run_case sparse
+run_case sparse "High Scores"
 e2e_log "sparse: start-up to exit in $(($(e2e_now_ms) - start)) ms"
 [ "$(stat -c %s "$scores/ferlow.ini.bad" 2>/dev/null)" = 104857600 ] ||
     e2e_fault "sparse: the 100 MB file was not kept aside whole"

@@ -1,10 +1,9 @@
 // Shared by the fault tests: a scratch folder where the high-score file lives,
-// whole-file helpers, a game played into the high scores, and running a piece of
-// a test in a child process.
+// whole-file helpers, a game played into the high scores, and running pieces of
+// a test in child processes.
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -15,9 +14,12 @@
 
 namespace ferlow::faults {
 
-// The storage tests' scratch folder and whole-file helpers.
+// The storage tests' scratch folder, whole-file helpers and child processes.
 using ScratchFolder = storage::testing::TempFolder;
+using storage::testing::ChildResult;
 using storage::testing::entriesOf;
+using storage::testing::inChild;
+using storage::testing::inChildren;
 using storage::testing::readBytes;
 using storage::testing::writeBytes;
 
@@ -33,16 +35,5 @@ int playIntoTheHighScores(Machine& m);
 // Types the name into the open field and closes the high-score window, which
 // saves the table.
 void enterName(Machine& m, int place, const std::string& name);
-
-struct ChildResult {
-    bool exited = false;  // ended by _exit, not by a signal
-    int status = -1;
-    std::string report;   // what the child wrote
-};
-
-// Runs `body` in a forked child (after dropping root to nobody when `asNobody`
-// and the test runs as root) and returns what it reported. The body's text goes
-// to the parent; the child then ends with status 0.
-ChildResult inChild(const std::function<std::string()>& body, bool asNobody = false);
 
 }  // namespace ferlow::faults

@@ -4,11 +4,13 @@
 // could not save, and no score saved before is lost.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <iostream>
 #include <random>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -152,12 +154,105 @@ TEST_F(HighScoreFaults, BinaryGarbageIsKeptAsideWholeAndANewFileWritten)
     const int place = playIntoTheHighScores(m);
     EXPECT_EQ(host.lastLoad.status, storage::LoadStatus::Malformed);
     EXPECT_EQ(m.state.highScores[0], 5000);  // the standard table
+    // The player was told where the old file is, once the main window showed.
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages[0].title, "High Scores");
+    EXPECT_NE(host.messages[0].text.find((folder / "ferlow.ini.bad").string()), std::string::npos)
+        << host.messages[0].text;
     ASSERT_EQ(place, 5);
     enterName(m, place, "Newcomer");
     ASSERT_TRUE(host.lastSave.ok) << host.lastSave.error;
     EXPECT_EQ(readBytes(folder / "ferlow.ini.bad"), garbage);
     EXPECT_TRUE(storage::parseHighScores(readBytes(file)));
     EXPECT_EQ(entriesOf(folder), (std::set<std::string>{"ferlow.ini", "ferlow.ini.bad"}));
+}
+
+// Every score the file can hold goes from the file to the captions and back to the
+// file unchanged: loaded, shown, one turn played, viewed and closed (which saves), the
+// file is byte for byte what it was.
+TEST_F(HighScoreFaults, ScoresOfAnySizeComeBackByteForByte)
+{
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string first, last;  // captions of places 1 and 5
+        std::string firstPercent;
+    } cases[] = {
+        {"the whole range", " 9223372036854775807 Max\r\n 9007199254740993 Past\r\n 9007199254740992 At\r\n 0 Zero\r\n"
+                            "-9223372036854775808 Min\r\n",
+         "9,223,372,036,854,775,8071 Highest Score ", "-9,223,372,036,854,775,8085 Highest Score ",
+         "40101617551542503.5% of Average"},
+        {"around 2^53", " 9007199254740993 Ann\r\n 9007199254740991 Bo\r\n 32768 Cy\r\n-1 Di\r\n-9007199254740993 Ed\r\n",
+         "9,007,199,254,740,9931 Highest Score ", "-9,007,199,254,740,9935 Highest Score ",
+         "39161735890178.2% of Average"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::create_directories(folder);
+        writeBytes(file, c.bytes);
+        StorageHost host(file);
+        Machine m(host);
+        test::startGame(m);
+        ASSERT_EQ(host.lastLoad.status, storage::LoadStatus::Loaded);
+        EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), c.first);
+        EXPECT_EQ(m.hsc.Lblhi[4].caption.text(), c.last);
+        EXPECT_EQ(m.hsc.Lblp[0].caption.text(), c.firstPercent);
+        test::playTurn(m, 4, 2, "5");
+        EXPECT_TRUE(m.stats.Pnlcentre.caption.text().starts_with("Highest Score: " + c.first.substr(0, c.first.find("1 ")) + " "))
+            << m.stats.Pnlcentre.caption.text();
+        m.menuClicked(Menu::Mnuvhsc);
+        m.hscCloseClicked();
+        ASSERT_TRUE(host.lastSave.ok) << host.lastSave.error;
+        EXPECT_EQ(readBytes(file), c.bytes);
+    }
+}
+
+// Three games on one file at once, each ending game after game and saving: whatever
+// scores they entered, the file ends with the five highest of them all. A game saving
+// its stale table must not wipe another's score, nor may two saves at one moment.
+TEST_F(HighScoreFaults, GamesRunningAtOnceLoseNoScore)
+{
+    keepScoresOnDisk();
+    constexpr int kGames = 3;
+    constexpr int kRounds = 12;
+    const std::vector<ChildResult> games = inChildren(kGames, [&](int game) {
+        StorageHost host(file);
+        Machine m(host);
+        test::startGame(m);
+        std::mt19937_64 random(static_cast<std::uint64_t>(game) * 7919 + 1);
+        std::uniform_int_distribution<std::int64_t> credits(1000, 1000000000);
+        std::string entered;
+        for (int round = 0; round < kRounds; ++round) {
+            const std::int64_t credit = credits(random);
+            m.state.turn = kTurnsPerGame - 1;
+            m.state.credit = static_cast<double>(credit) + 1;
+            test::playTurn(m, 4, 0, "1");  // the last turn loses 1
+            for (int place = 1; place <= kHighScorePlaces; ++place) {
+                if (!m.hsc.Txtnam[static_cast<std::size_t>(place - 1)].enabled) continue;
+                const std::string name{static_cast<char>('A' + game), static_cast<char>('a' + round)};
+                m.hscNameEdited(place, name);
+                entered += std::to_string(credit) + " " + name + "\n";
+            }
+            m.hscCloseClicked();
+            if (!host.lastSave.ok) return "a save failed: " + host.lastSave.error;
+        }
+        return entered;
+    });
+
+    const storage::HighScoreTable kept = keptScores();
+    std::vector<storage::HighScore> all(kept.begin(), kept.end());
+    for (const ChildResult& game : games) {
+        ASSERT_TRUE(game.exited);
+        std::istringstream lines(game.report);
+        storage::HighScore entry;
+        while (lines >> entry.score >> entry.name) all.push_back(entry);
+        ASSERT_TRUE(lines.eof()) << game.report;
+    }
+    std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.score > b.score; });
+    storage::HighScoreTable best;
+    std::copy_n(all.begin(), best.size(), best.begin());
+    EXPECT_EQ(readBytes(file), storage::formatHighScores(best)) << all.size() - 5 << " scores were entered";
+    EXPECT_EQ(entriesOf(folder), std::set<std::string>{"ferlow.ini"});
 }
 
 // A 100 MB file (sparse: no disk is used) is judged by its first bytes at once;
@@ -218,12 +313,14 @@ TEST_F(HighScoreFaults, SaveKilledAtAnyMomentLeavesAWholeTable)
     test::startGame(m);
     ASSERT_EQ(host.lastLoad.status, storage::LoadStatus::Loaded);
 
-    // The two tables the saver alternates between, as the machine writes them.
+    // The two tables the saver alternates between, as the machine writes them: each
+    // after the player's reset, so that the save writes it as it is.
     const storage::HighScoreTable other{
         {{250000, "Winner"}, {40000, "Second"}, {32768, "Third"}, {1001, "Fourth"}, {999, "Fifth"}}};
     const auto show = [&](const storage::HighScoreTable& t) {
+        m.resetHighScores();
         for (std::size_t i = 0; i < t.size(); ++i) {
-            m.state.highScores[i] = static_cast<double>(t[i].score);
+            m.state.highScores[i] = t[i].score;
             m.hsc.Txtnam[i].text = t[i].name;
         }
     };

@@ -13,32 +13,38 @@ namespace ferlow::faults {
 
 class StorageHost : public test::FakeHost {
 public:
-    explicit StorageHost(std::filesystem::path file) : file_(std::move(file)) {}
+    explicit StorageHost(std::filesystem::path file) : store_(std::move(file)) {}
 
     storage::LoadResult lastLoad;
     storage::SaveResult lastSave;
     int saves = 0;
 
-    StoredHighScores readHighScores(const std::string&) override
+    HighScoreAnswer readHighScores(const std::string&) override
     {
-        lastLoad = storage::loadHighScores(file_);
-        StoredHighScores table;
-        for (std::size_t i = 0; i < table.size(); ++i) table[i] = {lastLoad.table[i].score, lastLoad.table[i].name};
-        return table;
+        lastLoad = store_.load();
+        return {toEngine(lastLoad.table), true, lastLoad.error};
     }
 
-    std::optional<std::string> writeHighScores(const std::string&, const StoredHighScores& table) override
+    HighScoreAnswer writeHighScores(const std::string&, const StoredHighScores& table, HighScoreWrite how) override
     {
         ++saves;
         storage::HighScoreTable stored;
         for (std::size_t i = 0; i < stored.size(); ++i) stored[i] = {table[i].score, table[i].name};
-        lastSave = storage::saveHighScores(file_, stored);
-        if (lastSave.ok) return std::nullopt;
-        return lastSave.error;
+        lastSave = store_.save(stored, how == HighScoreWrite::Replace ? storage::SaveMode::Replace
+                                                                      : storage::SaveMode::Merge);
+        if (!lastSave.ok) return {{}, false, lastSave.error};
+        return {toEngine(lastSave.table), true, lastSave.notice};
     }
 
 private:
-    std::filesystem::path file_;
+    static StoredHighScores toEngine(const storage::HighScoreTable& table)
+    {
+        StoredHighScores stored;
+        for (std::size_t i = 0; i < stored.size(); ++i) stored[i] = {table[i].score, table[i].name};
+        return stored;
+    }
+
+    storage::HighScoreStore store_;
 };
 
 }  // namespace ferlow::faults

@@ -63,6 +63,9 @@ grep -qF "$HOME/.local/share/ferlow/ferlow.ini" <<<"$OUT" ||
     fault "with a relative XDG_DATA_HOME, --help does not fall back to $HOME/.local/share"
 env -u HOME -u XDG_DATA_HOME "$game" --help >"$tmp/out" 2>&1
 grep -q 'not saved' "$tmp/out" || fault "with neither HOME nor XDG_DATA_HOME, --help does not say the scores are not saved"
+env -u XDG_DATA_HOME HOME=relative/home "$game" --help >"$tmp/out" 2>&1
+grep -qF 'HOME is not an absolute path: "relative/home"' "$tmp/out" ||
+    fault "with a relative HOME, --help does not say so: $(grep 'not saved' "$tmp/out")"
 
 # --- refused -----------------------------------------------------------------------
 # expect_refused WHAT MESSAGE ARGS...: status 2, "ferlow: MESSAGE" then the usage

@@ -219,6 +219,32 @@ TEST_F(HighScoreFile, TemporaryFilesOfKilledWritersAreSweptByTheNextSave)
     EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"ferlow.ini", liveWriter, unrelated}));
 }
 
+// Two games on one file: each save keeps what the other saved since it last read or
+// wrote, a game that only shows its stale table wipes nothing, and a reset resets.
+TEST_F(HighScoreFile, GamesSharingTheFileKeepEachOthersScores)
+{
+    ASSERT_TRUE(saveHighScores(file, defaultHighScores()).ok);
+    HighScoreStore first(file);
+    HighScoreStore second(file);
+    ASSERT_EQ(first.load().table, defaultHighScores());
+    ASSERT_EQ(second.load().table, defaultHighScores());
+
+    const HighScoreTable firstsGame{{{6000, "Ann"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {750, "Ferlow"}}};
+    const HighScoreTable secondsGame{{{5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {900, "Bo"}, {750, "Ferlow"}}};
+    const HighScoreTable both{{{6000, "Ann"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {900, "Bo"}}};
+    ASSERT_EQ(first.save(firstsGame, SaveMode::Merge).table, firstsGame);
+    const SaveResult merged = second.save(secondsGame, SaveMode::Merge);
+    ASSERT_TRUE(merged.ok) << merged.error;
+    EXPECT_EQ(merged.table, both);
+    EXPECT_EQ(first.save(firstsGame, SaveMode::Merge).table, both);
+    EXPECT_EQ(readBytes(file), formatHighScores(both));
+
+    EXPECT_EQ(first.save(defaultHighScores(), SaveMode::Replace).table, defaultHighScores());
+    EXPECT_EQ(second.save(both, SaveMode::Merge).table, defaultHighScores());
+    EXPECT_EQ(readBytes(file), formatHighScores(defaultHighScores()));
+    EXPECT_EQ(entriesOf(folder.path()), std::set<std::string>{"ferlow.ini"});
+}
+
 TEST(HighScoreFileNoPath, EmptyPathLoadsDefaultsAndCannotBeSaved)
 {
     const LoadResult loaded = loadHighScores({});

@@ -40,5 +40,25 @@ TEST(HighScorePath, LinuxWithoutAUsableHomeHasNoPath)
     EXPECT_TRUE(highScoreFilePath(Platform::Linux, "", {"", "relative/home"}).empty());
 }
 
+TEST(HighScorePath, SaysWhyThereIsNoPath)
+{
+    const struct {
+        Environment environment;
+        std::string why;
+    } cases[] = {
+        {{"", ""}, "neither XDG_DATA_HOME nor HOME is set"},
+        {{"", "home"}, "HOME is not an absolute path: \"home\""},
+        {{"data", ""}, "XDG_DATA_HOME is not an absolute path: \"data\", and HOME is not set"},
+        {{"data", "~"}, "XDG_DATA_HOME is not an absolute path: \"data\", and HOME is not an absolute path: \"~\""},
+        {{"data", "/home/anna"}, ""},
+        {{"/data", ""}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.environment.xdgDataHome + " | " + c.environment.home);
+        EXPECT_EQ(whyNoHighScorePath(c.environment), c.why);
+        EXPECT_EQ(highScoreFilePath(Platform::Linux, "", c.environment).empty(), !c.why.empty());
+    }
+}
+
 }  // namespace
 }  // namespace ferlow::storage

@@ -1,11 +1,13 @@
-// Test helpers: scratch folders and whole-file reads and writes.
+// Test helpers: scratch folders, whole-file reads and writes, child processes.
 #include "temp_folder.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -67,6 +69,70 @@ bool permissionsAreIgnored(const fs::path& scratchFolder)
     fs::permissions(locked, fs::perms::owner_all);
     fs::remove_all(locked);
     return fd >= 0;
+}
+
+namespace {
+
+struct Child {
+    pid_t pid = -1;
+    int report = -1;  // the read end of the child's pipe
+};
+
+Child startChild(const std::function<std::string()>& body, bool asNobody)
+{
+    int fds[2];
+    if (::pipe(fds) != 0) throw std::runtime_error("pipe failed");
+    const pid_t child = ::fork();
+    if (child < 0) throw std::runtime_error("fork failed");
+    if (child == 0) {
+        ::close(fds[0]);
+        std::string report;
+        if (asNobody && ::getuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            report = "cannot become nobody";
+        else
+            report = body();
+        for (std::size_t at = 0; at < report.size();) {
+            const ssize_t n = ::write(fds[1], report.data() + at, report.size() - at);
+            if (n <= 0) break;
+            at += static_cast<std::size_t>(n);
+        }
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    return {child, fds[0]};
+}
+
+ChildResult finishChild(const Child& child)
+{
+    ChildResult result;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(child.report, buffer, sizeof buffer)) != 0;) {
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) break;
+        result.report.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(child.report);
+    int status = 0;
+    while (::waitpid(child.pid, &status, 0) < 0 && errno == EINTR) {}
+    result.exited = WIFEXITED(status);
+    result.status = result.exited ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+}  // namespace
+
+ChildResult inChild(const std::function<std::string()>& body, bool asNobody)
+{
+    return finishChild(startChild(body, asNobody));
+}
+
+std::vector<ChildResult> inChildren(int count, const std::function<std::string(int)>& body)
+{
+    std::vector<Child> children;
+    for (int i = 0; i < count; ++i) children.push_back(startChild([&body, i] { return body(i); }, false));
+    std::vector<ChildResult> results;
+    for (const Child& child : children) results.push_back(finishChild(child));
+    return results;
 }
 
 }  // namespace ferlow::storage::testing

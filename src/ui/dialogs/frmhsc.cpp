@@ -132,7 +132,7 @@ void Frmhsc::buildRows()
         // The caption runs the score into the place ("250,5001 Highest Score");
         // a screen reader is told the two apart.
         score->setSpeechRule([this, place](const Label& model) {
-            const double value = m_.state.highScores[static_cast<std::size_t>(place - 1)];
+            const std::int64_t value = m_.state.highScores[static_cast<std::size_t>(place - 1)];
             return Spoken{QString("Place %1: %2").arg(place).arg(QString::fromStdString(fmt::grouped(value))),
                           spokenText(model.tooltip)};
         });
