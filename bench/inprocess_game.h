@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/qt_host.h"
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "media/sound_player.h"
 #include "ui/views.h"
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "ui/dispatcher.h"
 
 namespace ferlow::ui {

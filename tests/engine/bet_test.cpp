@@ -2,7 +2,7 @@
 // amount field, Hold, and the three refusals.
 #include <gtest/gtest.h>
 
-#include "engine/amount_text.h"
+#include "engine/rules/amount_text.h"
 #include "game_driver.h"
 
 namespace ferlow {

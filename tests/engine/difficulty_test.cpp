@@ -2,8 +2,8 @@
 // hit count, and the menu items that choose them.
 #include <gtest/gtest.h>
 
-#include "engine/difficulty.h"
-#include "engine/machine.h"
+#include "engine/rules/difficulty.h"
+#include "engine/machine/machine.h"
 #include "game_driver.h"
 
 namespace ferlow {

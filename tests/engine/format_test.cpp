@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/format.h"
+#include "engine/rules/format.h"
 
 namespace ferlow {
 namespace {

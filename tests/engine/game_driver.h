@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "fake_host.h"
 
 namespace ferlow::test {

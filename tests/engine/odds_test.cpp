@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/odds.h"
+#include "engine/rules/odds.h"
 
 namespace ferlow {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "engine/difficulty.h"
-#include "engine/prize_table.h"
+#include "engine/rules/difficulty.h"
+#include "engine/rules/prize_table.h"
 
 namespace ferlow {
 namespace {

@@ -2,8 +2,8 @@
 // statistics windows' showing, hiding and closing.
 #include <gtest/gtest.h>
 
-#include "engine/difficulty.h"
-#include "engine/prize_table.h"
+#include "engine/rules/difficulty.h"
+#include "engine/rules/prize_table.h"
 #include "game_driver.h"
 
 namespace ferlow {

@@ -1,7 +1,7 @@
 // Start-up, the opening window, New Game, the reset after a game and the end.
 #include <gtest/gtest.h>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "fake_host.h"
 
 namespace ferlow {

@@ -2,7 +2,7 @@
 // Instructions windows with the locking of the other windows.
 #include <gtest/gtest.h>
 
-#include "engine/instructions_text.h"
+#include "engine/rules/instructions_text.h"
 #include "game_driver.h"
 
 namespace ferlow {

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "engine/odds.h"
+#include "engine/rules/odds.h"
 
 namespace ferlow::fairness {
 

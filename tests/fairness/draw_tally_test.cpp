@@ -9,7 +9,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "engine/odds.h"
+#include "engine/rules/odds.h"
 #include "report.h"
 #include "sample_sizes.h"
 

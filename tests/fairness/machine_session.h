@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "fake_host.h"
 
 namespace ferlow::fairness {

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/amount_text.h"
+#include "engine/rules/amount_text.h"
 #include "fake_host.h"
 #include "game_driver.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "storage/high_score_table.h"
 #include "temp_folder.h"
 

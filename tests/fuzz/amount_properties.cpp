@@ -7,7 +7,7 @@
 #include <locale.h>
 #include <sstream>
 
-#include "engine/amount_text.h"
+#include "engine/rules/amount_text.h"
 
 namespace ferlow::fuzz {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "amount_properties.h"
-#include "engine/amount_text.h"
+#include "engine/rules/amount_text.h"
 #include "high_score_properties.h"
 #include "storage/high_score_format.h"
 

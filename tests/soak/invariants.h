@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 
 namespace ferlow::soak {
 

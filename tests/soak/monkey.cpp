@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/amount_text.h"
+#include "engine/rules/amount_text.h"
 
 namespace ferlow::soak {
 namespace {

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 
 namespace ferlow::soak {
 

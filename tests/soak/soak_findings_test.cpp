@@ -4,7 +4,7 @@
 
 #include <numeric>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "fake_host.h"
 #include "game_driver.h"
 

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/viewer.h"
-#include "engine/instructions_text.h"
+#include "engine/rules/instructions_text.h"
 #include "ui_fixture.h"
 
 namespace ferlow::test {

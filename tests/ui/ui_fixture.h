@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "fake_host.h"
 #include "ui/dialogs/ferlowopnscr.h"
 #include "ui/dialogs/ferlowprize.h"

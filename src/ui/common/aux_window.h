@@ -6,7 +6,7 @@
 #include <QSet>
 #include <QWidget>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "ui/common/window_binding.h"
 
 namespace ferlow::ui {

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "engine/color.h"
+#include "engine/screens/color.h"
 
 namespace ferlow::ui {
 

@@ -7,7 +7,7 @@
 
 #include <QPushButton>
 
-#include "engine/controls.h"
+#include "engine/screens/controls.h"
 
 namespace ferlow::ui {
 

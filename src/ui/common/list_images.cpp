@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "engine/screens/main_screen.h"
+#include "engine/screens/main_window.h"
 
 namespace ferlow::ui {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <QPixmap>
 
-#include "engine/controls.h"
+#include "engine/screens/controls.h"
 
 namespace ferlow::ui {
 

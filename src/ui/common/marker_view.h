@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "engine/controls.h"
+#include "engine/screens/controls.h"
 
 namespace ferlow::ui {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "engine/controls.h"
+#include "engine/screens/controls.h"
 #include "ui/common/speech.h"
 
 namespace ferlow::ui {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <functional>
 
-#include "engine/controls.h"
+#include "engine/screens/controls.h"
 
 namespace ferlow::ui {
 

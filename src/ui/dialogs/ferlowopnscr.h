@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "ui/common/window_binding.h"
 
 namespace ferlow::ui {

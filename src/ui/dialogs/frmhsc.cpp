@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "engine/format.h"
+#include "engine/rules/format.h"
 #include "engine/media_files.h"
 #include "ui/common/colors.h"
 #include "ui/common/decorations.h"

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <array>
 
-#include "engine/game_state.h"
+#include "engine/machine/game_state.h"
 
 namespace ferlow::ui {
 

@@ -1,6 +1,6 @@
 #include "ui/main/board_moves.h"
 
-#include "engine/game_state.h"
+#include "engine/machine/game_state.h"
 
 namespace ferlow::ui {
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 #include <map>
 
-#include "engine/machine.h"
+#include "engine/machine/machine.h"
 #include "ui/common/window_binding.h"
 
 class QAction;

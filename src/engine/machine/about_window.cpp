@@ -1,0 +1,87 @@
+// Frmabtkeno: the About window with its turning emblem. Opened from the Help
+// menu with the other windows locked; its Ok unlocks all three, its close box
+// only the main window.
+#include "engine/machine/machine.h"
+#include "engine/media_files.h"
+
+namespace ferlow {
+namespace {
+
+inline constexpr const char* kAboutTitle = "Ferlow V 2.05\nA keno machine for the desktop";
+inline constexpr const char* kAboutCredit = "Written and drawn by the Ferlow developers.";
+inline constexpr const char* kAboutFree = "Ferlow is free of charge: copy it and share it.";
+inline constexpr const char* kAboutNotice = "Play for fun: no money can be won or lost with Ferlow.";
+
+}  // namespace
+
+// ---- About ----
+
+void Machine::openAboutWindow()
+{
+    main.window.enabled = false;
+    if (!about.window.loaded) {
+        about = AboutScreen{};
+        about.window.loaded = true;
+        about.window.height = 3645;
+        about.window.width = 5970;
+        centre(about.window);
+    }
+    about.window.visible = true;
+    about.window.enabled = true;
+    activateAboutWindow();
+    prizeWindow().window.enabled = false;
+    statsWindow().window.enabled = false;
+}
+
+void Machine::activateAboutWindow()
+{
+    about.cycler = ListImage::EmblemA;
+    about.cyclerShowsFrame = true;
+    about.timerRunning = true;
+    main.window.enabled = false;
+    about.SSpnlreg.caption.set(kAboutFree);
+    about.Label1.caption.set(kAboutCredit);
+    about.Label2.caption.set(kAboutTitle);
+    about.Label5.caption.set(kAboutNotice);
+}
+
+// The two frames alternate by which picture the box holds, not by its pixels.
+void Machine::aboutTimerTick()
+{
+    if (ended_ || !about.window.loaded || !about.timerRunning || !about.cyclerShowsFrame) return;
+    about.cycler = about.cycler == ListImage::EmblemB ? ListImage::EmblemA : ListImage::EmblemB;
+}
+
+void Machine::aboutOkClicked()
+{
+    if (ended_ || !about.window.visible) return;
+    playTick();
+    about.window.visible = false;
+    lockMainPrizeStats(false);
+    closeAboutWindow();
+}
+
+void Machine::aboutFrameClosed()
+{
+    if (ended_ || !about.window.loaded) return;
+    closeAboutWindow();
+}
+
+void Machine::closeAboutWindow()
+{
+    about.timerRunning = false;
+    about.window.visible = false;
+    main.window.enabled = true;
+    about.window.loaded = false;
+}
+
+void Machine::aboutBackgroundClicked()
+{
+    if (!ended_) host_.beep();
+}
+
+// ---- Help ----
+
+// ---- Instructions ----
+
+}  // namespace ferlow

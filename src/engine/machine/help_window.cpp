@@ -1,0 +1,53 @@
+// Frmhlpkeno: the help window, one large picture of the help page. Opened from
+// the Help menu with the other windows locked; its Close unlocks all three, its
+// close box only the main window.
+#include "engine/machine/machine.h"
+#include "engine/media_files.h"
+
+namespace ferlow {
+
+void Machine::openHelpWindow()
+{
+    main.window.pointer = Pointer::Hourglass;
+    main.window.enabled = false;
+    if (!help.window.loaded) {
+        help = HelpScreen{};
+        help.window.loaded = true;
+        help.window.height = 6480;
+        help.window.width = 7425;
+        centre(help.window);
+        help.Image1.picture.show(dataFile(files::kHelpPage));
+    }
+    help.window.visible = true;
+    help.window.pointer = Pointer::Default;
+    prizeWindow().window.enabled = false;
+    statsWindow().window.enabled = false;
+}
+
+void Machine::helpCloseClicked()
+{
+    if (ended_ || !help.window.visible) return;
+    playTick();
+    lockMainPrizeStats(false);
+    closeHelpWindow();
+}
+
+void Machine::helpFrameClosed()
+{
+    if (ended_ || !help.window.loaded) return;
+    closeHelpWindow();
+}
+
+void Machine::closeHelpWindow()
+{
+    main.window.enabled = true;
+    help.window.visible = false;
+    help.window.loaded = false;
+}
+
+void Machine::helpBackgroundClicked()
+{
+    if (!ended_) host_.beep();
+}
+
+}  // namespace ferlow

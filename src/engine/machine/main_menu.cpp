@@ -1,0 +1,103 @@
+// FrmFerlow's menu bar: the menu commands of the main window.
+#include "engine/machine/machine.h"
+#include "engine/media_files.h"
+
+namespace ferlow {
+
+// An item can be chosen only while it and every menu above it are enabled; this
+// also holds for shortcuts, which would otherwise reach items of a disabled
+// submenu.
+bool Machine::menuReachable(Menu item) const
+{
+    // A locked or hidden main window takes no menu commands at all.
+    if (!main.window.loaded || !main.window.visible || !main.window.enabled) return false;
+    for (Menu m = item; m != Menu::Count; m = main.item(m).parent)
+        if (!main.item(m).enabled || !main.item(m).visible) return false;
+    return true;
+}
+
+void Machine::menuOpened(Menu submenu)
+{
+    if (ended_ || !menuReachable(submenu)) return;
+    if (submenu == Menu::Mnuqp) openQuickPick();
+}
+
+void Machine::menuClicked(Menu item)
+{
+    if (ended_ || !menuReachable(item)) return;
+    switch (item) {
+    case Menu::Mnufour:
+    case Menu::Mnufive:
+    case Menu::Mnusix:
+    case Menu::Mnuseven:
+    case Menu::Mnueight:
+    case Menu::Mnunine:
+    case Menu::Mnuten: quickPick(item); break;
+    case Menu::Mnucnum: changeNumbers(); break;
+    case Menu::Mnupri: {
+        PrizeScreen& p = prizeWindow();
+        p.window.top = main.window.top + 200;
+        p.window.left = main.window.left + main.window.width + 20;
+        const bool show = !main.item(Menu::Mnupri).checked;
+        p.window.visible = show;
+        main.item(Menu::Mnupri).checked = show;
+        break;
+    }
+    case Menu::Mnustats: {
+        StatsScreen& s = statsWindow();
+        s.window.top = main.window.top + main.window.height + 20;
+        s.window.left = (host_.screenSize().widthTwips - (s.window.width + prizeWindow().window.width)) / 2;
+        const bool show = !main.item(Menu::Mnustats).checked;
+        s.window.visible = show;
+        main.item(Menu::Mnustats).checked = show;
+        break;
+    }
+    case Menu::Mnuinst: openInstructionsWindow(); break;
+    case Menu::MnuHlp: openHelpWindow(); break;
+    case Menu::Mnuabt: openAboutWindow(); break;
+    case Menu::Mnuvhsc: viewHighScores(); break;
+    case Menu::MnuRMe: openReadMe(); break;
+    case Menu::Mnuxt: confirmExit(); break;
+    case Menu::Mnungam: newGame(); break;
+    case Menu::Mnuon:
+        state.soundMode = 1;
+        main.item(Menu::Mnuon).checked = true;
+        main.item(Menu::Mnuoff).checked = false;
+        break;
+    case Menu::Mnuoff:
+        state.soundMode = 2;
+        main.item(Menu::Mnuon).checked = false;
+        main.item(Menu::Mnuoff).checked = true;
+        break;
+    case Menu::MnuFast:
+        state.slowCount = false;
+        main.item(Menu::MnuSlow).checked = false;
+        main.item(Menu::MnuFast).checked = true;
+        break;
+    case Menu::MnuSlow:
+        state.slowCount = true;
+        main.item(Menu::MnuSlow).checked = true;
+        main.item(Menu::MnuFast).checked = false;
+        break;
+    case Menu::Mnueasy: setDifficulty(1); break;
+    case Menu::Mnumedium: setDifficulty(2); break;
+    case Menu::Mnuhard: setDifficulty(3); break;
+    case Menu::Mnuhardest: setDifficulty(4); break;
+    case Menu::Mnureset: resetHighScores(); break;
+    default: break;  // menus, submenus and separators
+    }
+}
+
+// The read-me opens beside the game; if no viewer can show it, the player is
+// told where it is, to open it by hand.
+void Machine::openReadMe()
+{
+    const std::string path = dataFile(files::kReadMe);
+    host_.openReadMe(path, [this, path] {
+        if (ended_) return;
+        host_.showMessage({"ReadMe", "The read-me document could not be opened. You can open it yourself:\n" + path,
+                           MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+    });
+}
+
+}  // namespace ferlow

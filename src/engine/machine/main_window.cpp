@@ -1,0 +1,270 @@
+// FrmFerlow: the main window. Start-up, its load and unload, New Game and the
+// reset after a finished game, the difficulty it applies, its command buttons
+// (Bet, Play and Exit, with the pressed face they show while held), and which
+// of the game's windows is active.
+#include "engine/data_folder.h"
+#include "engine/rules/format.h"
+#include "engine/rules/instructions_text.h"
+#include "engine/machine/machine.h"
+#include "engine/rules/difficulty.h"
+#include "engine/media_files.h"
+
+namespace ferlow {
+
+void Machine::startUp()
+{
+    // The opening window loads and shows first, then paints while the rest loads.
+    opening = OpeningScreen{};
+    opening.window.loaded = true;
+    state.drivePrefix = drivePrefixOf(host_.currentDirectory());
+    opening.window.width = 7485;
+    opening.window.height = 4320;
+    centre(opening.window);
+    opening.Picture1.picture.show(dataFile(files::kOpeningPicture));
+    opening.window.visible = true;
+    host_.processEvents();
+    if (ended_) return;
+
+    formLoad();
+    if (ended_) return;
+    loadInstructionsWindow();
+    // The main window shows when the opening window closes.
+}
+
+void Machine::mainActivated() { main.window.pointer = Pointer::Default; }
+
+void Machine::windowActivated(WindowId window)
+{
+    if (ended_) return;
+    const WindowId before = activeWindow_;
+    activeWindow_ = window;
+    if (before == window) return;
+    if (window == WindowId::Main) mainActivated();
+    // Coming back to the bet dialog from another window (the main window is
+    // unlocked again after a refused amount) runs its activation as opening it did.
+    if (window == WindowId::Bet && betDialog.window.visible) activateBetDialog();
+}
+
+void Machine::mainClosed() { formUnload(); }
+
+void Machine::formLoad()
+{
+    main.window.loaded = true;
+    main.window.height = 5245;
+    main.window.width = 7260;
+
+    loadStatsWindow();
+    for (int n = 1; n <= kBoardNumbers; ++n) stats.panel(n).back = Color::buttonFace();
+
+    for (Label* panel : {&main.LblHit, &main.LblWon, &main.LblCred, &main.LblBet}) panel->fore = kStatusPanelText;
+
+    state.drivePrefix = drivePrefixOf(host_.currentDirectory());
+    state.turnLimit = kTurnsPerGame;
+    main.item(Menu::Mnueasy).checked = true;
+    state.difficultyFactor = 1;
+    state.slowCount = true;
+    main.item(Menu::MnuSlow).checked = true;
+
+    main.Image1.picture.show(dataFile(files::kLogo));
+    for (Button* b : {&main.Cmdbet, &main.CmdPlay, &main.Cmdexit}) b->face.show(dataFile(files::kPlating));
+
+    main.item(Menu::Mnungam).enabled = false;
+
+    for (auto& marker : main.Shp1) {
+        marker.setImage(ListImage::Picked);
+        marker.visible = false;
+    }
+
+    main.PicShow.picture.show(dataFile(files::kHourglass[0]));
+    main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit) + " turns";
+
+    for (int n = 1; n <= kBoardNumbers; ++n) {
+        state.numberStats[static_cast<std::size_t>(n)] = 0;
+        stats.panel(n).caption.set(std::to_string(n) + ",0");
+    }
+
+    main.item(Menu::Mnuoff).checked = true;
+    state.betHeld = false;
+    state.statsResetPending = false;
+
+    // The main window and the prize window side by side are centred across the
+    // screen; the main window and the statistics window below it top to bottom.
+    main.window.height = 5150;
+    loadPrizeWindow();
+    const ScreenSize screen = host_.screenSize();
+    main.window.left = (screen.widthTwips - (main.window.width + prize.window.width)) / 2;
+    main.window.top = (screen.heightTwips - (main.window.height + stats.window.height)) / 2;
+    main.window.width = 7250;
+
+    main.CmdPlay.enabled = false;
+    main.Cmdbet.enabled = false;
+
+    loadHighScores();
+
+    state.credit = kStartingCredit;
+    state.ballsPerDraw = 20;
+    state.soundMode = 2;
+    state.difficulty = 1;
+    state.turn = 0;
+    state.creditCountFrom = 1;
+
+    applyDifficulty();
+    playOpeningSound();
+    random.reseed(static_cast<std::uint64_t>(host_.secondsSinceMidnight()));
+}
+
+void Machine::formUnload()
+{
+    if (ended_) return;
+    state.prizeTable = {};
+    state.drawnFlags = {};
+    state.numberStats = {};
+    for (WindowState* w : {&instructions.window, &prize.window, &stats.window, &hsc.window, &betDialog.window}) {
+        w->visible = false;
+        w->loaded = false;
+    }
+    main.window.visible = false;
+    main.window.loaded = false;
+    ended_ = true;
+    host_.quit();
+}
+
+void Machine::newGame()
+{
+    ++gameNumber_;
+    // A bet dialog left open (Ok unlocks the main window even after a refused
+    // amount) belonged to the old game's turn: it closes with it, so no bet is
+    // placed for a board that New Game empties.
+    if (betDialog.window.visible) {
+        betDialog.window.visible = false;
+        prizeWindow().window.enabled = true;
+        statsWindow().window.enabled = true;
+        main.Cmdexit.enabled = true;
+    }
+    resetStatsColours();
+    main.item(Menu::Mnuqp).enabled = true;
+    main.item(Menu::Mnugtyp).enabled = true;
+    for (Menu m : kQuickPickItems) main.item(m).checked = false;
+    resetNumberStats();
+    resetStatsColours();
+    main.CmdPlay.enabled = false;
+    main.Cmdbet.enabled = false;
+    main.PicShow.picture.show(dataFile(files::kHourglass[0]));
+    main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit) + " turns";
+    state.betHeld = false;
+    betDialog.fillinWidthTwips = 0;
+    betDialog.Cmdhold.enabled = false;
+    state.credit = kStartingCredit;
+    state.prize = 0;
+    state.bet = 0;
+    state.hits = 0;
+    state.spots = 0;
+    state.turn = 0;
+    state.minWinHits = 2;
+    // The won panel keeps the last amount won: won itself is not reset here.
+    showHits();
+    showCredit();
+    showWon();
+    showBet();
+    resetBoard();
+}
+
+void Machine::resetGameDisplay()
+{
+    betDialog.fillinWidthTwips = 0;
+    betDialog.Cmdhold.enabled = false;
+    state.betHeld = false;
+    main.PicShow.picture.show(dataFile(files::kHourglass[0]));
+    main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit) + " turns";
+    state.won = 0;
+    state.turn = 0;
+    state.credit = kStartingCredit;
+    state.prize = 0;
+    state.bet = 0;
+    state.hits = 0;
+    state.heldBet = 0;
+    hsc.Lblpercent.caption.set("");
+    showCredit();
+    refreshScorePercents();
+    resetStatsColours();
+    showWon();
+    showBet();
+    showHits();
+}
+
+}  // namespace ferlow
+
+namespace ferlow {
+
+Button& Machine::commandButton(CommandButton button)
+{
+    switch (button) {
+    case CommandButton::Cmdbet: return main.Cmdbet;
+    case CommandButton::CmdPlay: return main.CmdPlay;
+    case CommandButton::Cmdexit: return main.Cmdexit;
+    }
+    return main.Cmdexit;
+}
+
+void Machine::commandDown(CommandButton button)
+{
+    if (ended_) return;
+    commandButton(button).face.show(dataFile(files::kPlatingPressed));
+}
+
+void Machine::commandUp(CommandButton button)
+{
+    if (ended_) return;
+    commandButton(button).face.show(dataFile(files::kPlating));
+    if (button == CommandButton::Cmdexit) state.statsResetPending = false;
+}
+
+void Machine::commandClicked(CommandButton button)
+{
+    if (ended_ || !main.window.visible || !main.window.enabled || !commandButton(button).enabled) return;
+    switch (button) {
+    case CommandButton::Cmdbet:
+        main.item(Menu::Mnuqp).enabled = false;
+        playTick();
+        openBetDialog();
+        break;
+    case CommandButton::CmdPlay:
+        main.item(Menu::Mnungam).enabled = false;
+        playTick();
+        state.minWinHits = 2;
+        runDraw();
+        break;
+    case CommandButton::Cmdexit:
+        playTick();
+        confirmExit();
+        break;
+    }
+}
+
+void Machine::applyDifficulty()
+{
+    const DifficultyRules rules = difficultyRules(state.difficulty, state.spots);
+    state.difficultyName = rules.name;
+    PrizeScreen& p = prizeWindow();
+    p.row(2).visible = rules.showTwoHitRow;
+    p.row(3).visible = rules.showThreeHitRow;
+    state.minWinHits = rules.minWinHits;
+    refreshScorePercents();
+    main.SSPNum.caption.set(state.difficultyName);
+}
+
+void Machine::setPrizeDivisor() { state.prizeDivisor = prizeDivisorFor(state.difficultyFactor, state.prizeDivisor); }
+
+void Machine::setDifficulty(int difficulty)
+{
+    const DifficultyLevel& level = difficultyLevel(difficulty);
+    state.difficulty = level.difficulty;
+    state.difficultyFactor = level.factor;
+    state.ballsPerDraw = level.ballsPerDraw;
+    for (std::size_t i = 0; i < kDifficultyItems.size(); ++i)
+        main.item(kDifficultyItems[i]).checked = static_cast<int>(i) + 1 == level.difficulty;
+    main.SSPNum.caption.set(level.name);
+    applyDifficulty();
+}
+
+}  // namespace ferlow

@@ -1,0 +1,21 @@
+// What each hit count pays, by number of picks and difficulty.
+#pragma once
+
+#include <array>
+
+#include "engine/machine/game_state.h"
+
+namespace ferlow {
+
+using PrizeFactors = std::array<double, kMaxPicks + 1>;  // by hit count 0..10
+
+// The undivided prize of `hits` hits on a ticket of `spots` picks (4..10, hits
+// 2..spots); 0 elsewhere.
+int basePrize(int spots, int hits);
+
+// Rebuilds `table` and `average` for `spots` picks. With fewer than four picks,
+// or more than ten, nothing is written. Entries above `spots` keep what an
+// earlier build left.
+void buildPrizeTable(int spots, int prizeDivisor, double difficultyFactor, PrizeFactors& table, double& average);
+
+}  // namespace ferlow

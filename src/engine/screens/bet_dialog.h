@@ -1,0 +1,22 @@
+// The bet dialog: amount buttons, the amount field, Hold, Ok and the turn gauge.
+#pragma once
+
+#include "engine/screens/controls.h"
+
+namespace ferlow {
+
+struct BetScreen {
+    BetScreen();
+
+    WindowState window;
+    Button Cmd5, Cmd10, Cmd20, Cmd50, Cmd100, Cmdall, Cmdhold, Cmdok;
+    TextBox Txtfil;
+    Label Lblother;
+    Label PnlGauge;
+    double fillinWidthTwips = 0;  // the filled part of the gauge, Fillin
+    Label Lblturn;
+};
+
+inline constexpr double kGaugeWidthTwips = 1215;
+
+}  // namespace ferlow

@@ -1,0 +1,27 @@
+#include "engine/screens/high_score_window.h"
+
+namespace ferlow {
+
+HighScoreScreen::HighScoreScreen()
+{
+    window.caption = "High Scores";
+    window.width = 5580 + 120;   // client area plus a dialog frame
+    window.height = 3105 + 405;
+    Lblsign.caption = Caption("Please enter your Name below. ");
+    Lblsign.fore = Color::rgb(128, 0, 0);
+    Lblsign.visible = false;
+    for (auto& label : Lblhi) {
+        label.fore = Color::rgb(0, 0, 128);
+        label.back = palette::white;
+    }
+    for (auto& label : Lblp) label.fore = Color::rgb(192, 64, 0);
+    for (auto& field : Txtnam) {
+        field.enabled = false;
+        field.back = Color::buttonFace();
+        field.maxLength = 10;
+    }
+    CmdClose.caption = "&Close";
+    LblLoss.fore = Color::rgb(0, 128, 0);
+}
+
+}  // namespace ferlow

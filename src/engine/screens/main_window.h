@@ -1,0 +1,52 @@
+// The main window as the machine holds it: board, status panels, hourglass,
+// buttons and menu tree.
+#pragma once
+
+#include <array>
+
+#include "engine/screens/controls.h"
+#include "engine/machine/game_state.h"
+#include "engine/screens/menu.h"
+
+namespace ferlow {
+
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+// Board geometry inside the board's frame: two blocks of four rows with a gap
+// between 40 and 41.
+inline constexpr TwipsRect boardLabelRect(int position)
+{
+    constexpr int rowTops[8] = {0, 360, 720, 1080, 1800, 2160, 2520, 2880};
+    return {(position % 10) * 480, rowTops[position / 10], 495, 375};
+}
+inline constexpr TwipsRect boardMarkerRect(int position, int heightTwips = 345)
+{
+    const TwipsRect label = boardLabelRect(position);
+    return {label.left + 60, label.top + 15, 375, heightTwips};
+}
+
+inline constexpr Color kBoardGreen = Color::rgb(0, 128, 0);
+inline constexpr Color kStatusPanelText = Color::rgb(155, 155, 155);
+
+struct MainScreen {
+    MainScreen();
+
+    WindowState window;
+    PictureBox Image1;  // logo
+    Label Lblname;
+    std::array<Label, kBoardNumbers> Lbl1;
+    std::array<Marker, kBoardNumbers> Shp1;
+    Label LblHit, LblWon, LblCred, LblBet;      // 3-D panels
+    Label LblhitS, LblwonS, LblcredS, LblbetS;  // labels that reformat themselves
+    Label SSPNum;                               // difficulty panel
+    PictureBox PicShow;                         // hourglass of turns
+    Button Cmdbet, CmdPlay, Cmdexit;
+    MenuTree menu;
+
+    MenuItem& item(Menu m) { return menu[static_cast<std::size_t>(m)]; }
+    const MenuItem& item(Menu m) const { return menu[static_cast<std::size_t>(m)]; }
+};
+
+}  // namespace ferlow

@@ -1,0 +1,33 @@
+// The statistics window: how often each number was drawn, colour-rated.
+#pragma once
+
+#include <array>
+
+#include "engine/screens/controls.h"
+#include "engine/machine/game_state.h"
+
+namespace ferlow {
+
+struct StatsScreen {
+    StatsScreen();
+
+    WindowState window;
+    std::array<Label, kBoardNumbers + 1> PnlNum;  // by number 1..80
+    Label Pnlcentre;
+    Label SSPanel2;                               // legend frame with its heading
+    std::array<Label, 6> legendLabels;            // Label1..Label6
+    std::array<Color, 6> legendShapes;            // Shape(1..6)
+    Button CmdClose;
+
+    Label& panel(int number) { return PnlNum[static_cast<std::size_t>(number)]; }
+};
+
+// Rating bands of a number's draw count, from "Poor" (1) to "Excellent" (13+).
+struct RatingBand {
+    const char* name;
+    Color colour;
+};
+const RatingBand& ratingBandForCount(int count);
+const std::array<RatingBand, 6>& ratingBands();
+
+}  // namespace ferlow
