@@ -82,9 +82,9 @@ void QtHost::processEvents()
     if (!quitting_) QCoreApplication::processEvents();
 }
 
-void QtHost::playSound(const std::string& path, SoundMode mode)
+void QtHost::playSound(const std::string& path, PlayMode mode)
 {
-    const bool played = mode == SoundMode::Sync ? sounds_.playSync(path) : sounds_.playAsync(path);
+    const bool played = mode == PlayMode::Sync ? sounds_.playSync(path) : sounds_.playAsync(path);
     // A missing sound plays the desktop's alert in its place.
     if (!played) QApplication::beep();
 }

@@ -31,7 +31,7 @@ public:
     void waitForSecondChange(int second) override;
     void processEvents() override;
 
-    void playSound(const std::string& path, SoundMode mode) override;
+    void playSound(const std::string& path, PlayMode mode) override;
     void stopSound() override;
     void beep() override;
 

@@ -10,11 +10,11 @@
 
 namespace ferlow {
 
-enum class SoundMode { Async, Sync };
+enum class PlayMode { Async, Sync };
 
 enum class MessageIcon { Information, Question, Exclamation, Critical };
 enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok = 1, Yes = 6, No = 7 };
+enum class MessageAnswer { Ok, Yes, No };
 
 struct MessageBox {
     std::string title;
@@ -60,7 +60,7 @@ public:
     // Lets pending window events run once.
     virtual void processEvents() = 0;
 
-    virtual void playSound(const std::string& path, SoundMode mode) = 0;
+    virtual void playSound(const std::string& path, PlayMode mode) = 0;
     virtual void stopSound() = 0;
     virtual void beep() = 0;
 

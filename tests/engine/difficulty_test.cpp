@@ -24,7 +24,7 @@ TEST_P(ApplyDifficultyRows, SetsNameRowsAndLowestPayingCount)
     test::FakeHost host;
     Machine m(host);
     m.startUp();
-    m.state.difficulty = r.difficulty;
+    m.state.difficulty = static_cast<Difficulty>(r.difficulty);
     m.state.spots = r.spots;
     m.applyDifficulty();
     EXPECT_EQ(m.state.difficultyName, r.name);
@@ -80,7 +80,7 @@ TEST(Difficulty, MenuItemsSetTheLevelFieldsAndOneCheckMark)
                   {Menu::Mnueasy, 1, 1, 20, 2, "Easy"}};
     for (const auto& level : levels) {
         m.menuClicked(level.item);
-        EXPECT_EQ(m.state.difficulty, level.difficulty);
+        EXPECT_EQ(static_cast<int>(m.state.difficulty), level.difficulty);
         EXPECT_EQ(m.state.difficultyFactor, level.factor);
         EXPECT_EQ(m.state.ballsPerDraw, level.balls);
         EXPECT_EQ(m.state.prizeDivisor, level.divisor);  // through the percentages' prize build
@@ -104,19 +104,19 @@ TEST(Difficulty, SoundAndScoreStyleItemsKeepOneCheckMarkEach)
     Machine m(host);
     test::startGame(m);
     m.menuClicked(Menu::Mnuon);
-    EXPECT_EQ(m.state.soundMode, 1);
+    EXPECT_EQ(m.state.soundMode, SoundMode::On);
     EXPECT_TRUE(m.main.item(Menu::Mnuon).checked);
     EXPECT_FALSE(m.main.item(Menu::Mnuoff).checked);
     m.menuClicked(Menu::Mnuoff);
-    EXPECT_EQ(m.state.soundMode, 2);
+    EXPECT_EQ(m.state.soundMode, SoundMode::Off);
     EXPECT_FALSE(m.main.item(Menu::Mnuon).checked);
     EXPECT_TRUE(m.main.item(Menu::Mnuoff).checked);
     m.menuClicked(Menu::MnuFast);
-    EXPECT_FALSE(m.state.slowCount);
+    EXPECT_EQ(m.state.scoreStyle, ScoreStyle::Fast);
     EXPECT_TRUE(m.main.item(Menu::MnuFast).checked);
     EXPECT_FALSE(m.main.item(Menu::MnuSlow).checked);
     m.menuClicked(Menu::MnuSlow);
-    EXPECT_TRUE(m.state.slowCount);
+    EXPECT_EQ(m.state.scoreStyle, ScoreStyle::Slow);
     EXPECT_FALSE(m.main.item(Menu::MnuFast).checked);
     EXPECT_TRUE(m.main.item(Menu::MnuSlow).checked);
 }

@@ -219,7 +219,7 @@ TEST_F(DrawTest, BallAndResultSounds)
     m.menuClicked(Menu::Mnuon);
     test::playTurn(m, 4, 2, "1");
     ASSERT_EQ(soundsNamed("small.wav").size(), 1u);
-    EXPECT_EQ(soundsNamed("small.wav")[0].mode, SoundMode::Async);
+    EXPECT_EQ(soundsNamed("small.wav")[0].mode, PlayMode::Async);
     test::playTurn(m, 4, 4, "1");
     EXPECT_EQ(soundsNamed("mmm.wav").size(), 1u);
     test::playTurn(m, 4, 1, "1");

@@ -15,7 +15,7 @@ namespace ferlow::test {
 
 struct PlayedSound {
     std::string path;
-    SoundMode mode;
+    PlayMode mode;
 };
 
 class FakeHost : public HostPort {
@@ -62,7 +62,7 @@ public:
         if (onEvents) onEvents();
     }
 
-    void playSound(const std::string& path, SoundMode mode) override { sounds.push_back({path, mode}); }
+    void playSound(const std::string& path, PlayMode mode) override { sounds.push_back({path, mode}); }
     void stopSound() override { ++stops; }
     void beep() override { ++beeps; }
 

@@ -36,9 +36,9 @@ TEST(Odds, ExpectedReturnWeighsEveryPayingCount)
 {
     // Easy, 4 spots: factors 7, 15, 85 for 2, 3, 4 hits; the bet comes back too.
     const double expected = hitChance(4, 2, 20) * 8 + hitChance(4, 3, 20) * 16 + hitChance(4, 4, 20) * 86;
-    EXPECT_NEAR(expectedReturn(1, 4), expected, 1e-12);
+    EXPECT_NEAR(expectedReturn(Difficulty::Easy, 4), expected, 1e-12);
     // Harder levels return less on the same ticket.
-    for (int spots = 4; spots <= 10; ++spots) EXPECT_GT(expectedReturn(1, spots), expectedReturn(4, spots));
+    for (int spots = 4; spots <= 10; ++spots) EXPECT_GT(expectedReturn(Difficulty::Easy, spots), expectedReturn(Difficulty::Hardest, spots));
 }
 
 TEST(Odds, TheReadmeTableIsTheProgramsOwn)

@@ -15,7 +15,7 @@ protected:
     int ticks() const
     {
         return static_cast<int>(std::count_if(host.sounds.begin(), host.sounds.end(), [](const test::PlayedSound& s) {
-            return s.path.ends_with("tick.wav") && s.mode == SoundMode::Sync;
+            return s.path.ends_with("tick.wav") && s.mode == PlayMode::Sync;
         }));
     }
 

@@ -32,7 +32,7 @@ const Table kHardest{{0, 0, 2, 3, 10, 26, 42, 60, 80, 8000}, {0, 1, 4, 10, 22, 3
 
 void expectTable(int difficulty, const Table& expected)
 {
-    const DifficultyLevel& level = difficultyLevel(difficulty);
+    const DifficultyLevel& level = difficultyLevel(static_cast<Difficulty>(difficulty));
     for (int spots = 10; spots >= 4; --spots) {
         const auto& row = expected[static_cast<std::size_t>(10 - spots)];
         PrizeFactors table{};
@@ -56,12 +56,12 @@ TEST(PrizeTable, HardestMatchesThePublishedFactors) { expectTable(4, kHardest); 
 TEST(PrizeTable, LowestPayingCountAgreesWithTheFactorsEverywhere)
 {
     for (int d = 1; d <= 4; ++d) {
-        const DifficultyLevel& level = difficultyLevel(d);
+        const DifficultyLevel& level = difficultyLevel(static_cast<Difficulty>(d));
         for (int spots = 4; spots <= 10; ++spots) {
             PrizeFactors table{};
             double average = 0;
             buildPrizeTable(spots, level.prizeDivisor, level.factor, table, average);
-            const int minWin = difficultyRules(d, spots).minWinHits;
+            const int minWin = lowestPayingHits(static_cast<Difficulty>(d), spots);
             for (int h = 2; h <= spots; ++h)
                 EXPECT_EQ(table[h] > 0, h >= minWin) << level.name << ", " << spots << " spots, " << h << " hits";
         }

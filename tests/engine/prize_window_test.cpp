@@ -14,8 +14,8 @@ protected:
     void SetUp() override { test::startGame(m); }
     void showFor(int difficulty, int spots, double bet, int hits)
     {
-        m.state.difficulty = difficulty;
-        m.state.difficultyFactor = difficultyLevel(difficulty).factor;
+        m.state.difficulty = static_cast<Difficulty>(difficulty);
+        m.state.difficultyFactor = difficultyLevel(m.state.difficulty).factor;
         m.state.spots = spots;
         m.state.bet = bet;
         m.state.hits = hits;

@@ -21,10 +21,10 @@ TEST_F(StartUpTest, FreshStartHoldsANewGameWithDefaultSettings)
     EXPECT_EQ(s.turn, 0);
     EXPECT_EQ(s.turnLimit, 20);
     EXPECT_EQ(s.spots, 0);
-    EXPECT_EQ(s.difficulty, 1);
+    EXPECT_EQ(s.difficulty, Difficulty::Easy);
     EXPECT_EQ(s.ballsPerDraw, 20);
-    EXPECT_EQ(s.soundMode, 2);
-    EXPECT_TRUE(s.slowCount);
+    EXPECT_EQ(s.soundMode, SoundMode::Off);
+    EXPECT_EQ(s.scoreStyle, ScoreStyle::Slow);
     EXPECT_EQ(s.minWinHits, 2);
     EXPECT_EQ(s.prizeDivisor, 2);
 
@@ -119,7 +119,7 @@ TEST_F(StartUpTest, OpeningSoundPlaysAndTheGeneratorIsSeededFromTheClock)
     m.startUp();
     ASSERT_EQ(host.sounds.size(), 1u);
     EXPECT_EQ(host.sounds[0].path, "C:\\program files\\ferlow\\ferlow.wav");
-    EXPECT_EQ(host.sounds[0].mode, SoundMode::Async);
+    EXPECT_EQ(host.sounds[0].mode, PlayMode::Async);
     Random expected(45678);
     EXPECT_EQ(m.random.next(), expected.next());
 }
@@ -168,9 +168,9 @@ TEST_F(StartUpTest, NewGameKeepsSettingsAndTheLastWin)
     EXPECT_EQ(m.state.spots, 0);
     EXPECT_EQ(m.state.numberStats[12], 0);
     EXPECT_FALSE(m.state.betHeld);
-    EXPECT_EQ(m.state.difficulty, 3);
-    EXPECT_FALSE(m.state.slowCount);
-    EXPECT_EQ(m.state.soundMode, 1);
+    EXPECT_EQ(m.state.difficulty, Difficulty::Hard);
+    EXPECT_EQ(m.state.scoreStyle, ScoreStyle::Fast);
+    EXPECT_EQ(m.state.soundMode, SoundMode::On);
     EXPECT_TRUE(m.main.item(Menu::Mnuhard).checked);
     EXPECT_EQ(m.main.LblWon.caption.text(), "Won 150");
     EXPECT_EQ(m.main.LblwonS.caption.text(), "Won 150");

@@ -101,7 +101,7 @@ TEST_F(WindowsTest, ViewingLocksTheNamesAndClosingRewritesTheSameTable)
     }
     EXPECT_FALSE(m.main.Cmdbet.enabled);  // viewing leaves the Bet button alone
     EXPECT_TRUE(mainPrizeStatsEnabled());
-    EXPECT_EQ(m.state.hscShownFromMenu, 0);
+    EXPECT_FALSE(m.state.hscShownFromMenu);
 }
 
 TEST_F(WindowsTest, ResetChangesTheTableInMemoryWithoutAsking)

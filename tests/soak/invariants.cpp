@@ -73,14 +73,14 @@ void checkMenus(const Machine& m, std::vector<std::string>& faults)
     if (counts > 1) faults.push_back("Quick Pick: " + std::to_string(counts) + " counts checked");
 
     // The check marks show the settings in force.
-    if (m.main.item(Menu::Mnuon).checked != (m.state.soundMode == 1))
+    if (m.main.item(Menu::Mnuon).checked != (m.state.soundMode == SoundMode::On))
         faults.push_back("Sound menu disagrees with the sound setting");
-    if (m.main.item(Menu::MnuSlow).checked != m.state.slowCount)
+    if (m.main.item(Menu::MnuSlow).checked != (m.state.scoreStyle == ScoreStyle::Slow))
         faults.push_back("Score Style menu disagrees with the counting style");
     const Menu levels[] = {Menu::Mnueasy, Menu::Mnumedium, Menu::Mnuhard, Menu::Mnuhardest};
-    if (m.state.difficulty < 1 || m.state.difficulty > 4 ||
-        !m.main.item(levels[static_cast<std::size_t>(m.state.difficulty - 1)]).checked)
-        faults.push_back("Difficulty menu disagrees with difficulty " + std::to_string(m.state.difficulty));
+    const int level = static_cast<int>(m.state.difficulty);
+    if (level < 1 || level > 4 || !m.main.item(levels[static_cast<std::size_t>(level - 1)]).checked)
+        faults.push_back("Difficulty menu disagrees with difficulty " + std::to_string(level));
 }
 
 void checkTicket(const Machine& m, std::vector<std::string>& faults)

@@ -42,7 +42,7 @@ protected:
     {
         int n = 0;
         for (const PlayedSound& s : host.sounds)
-            if (s.mode == SoundMode::Sync && s.path.ends_with("tick.wav")) ++n;
+            if (s.mode == PlayMode::Sync && s.path.ends_with("tick.wav")) ++n;
         return n;
     }
 };

@@ -50,10 +50,10 @@ void Machine::runDraw()
         if (!marker.visible) {
             marker.setImage(ListImage::Drawn);
             marker.visible = true;
-            host_.playSound(dataFile(files::kBallSound), SoundMode::Async);
+            host_.playSound(dataFile(files::kBallSound), PlayMode::Async);
             continue;
         }
-        host_.playSound(dataFile(files::kHitSound), SoundMode::Async);
+        host_.playSound(dataFile(files::kHitSound), PlayMode::Async);
         ++state.hits;
         showHits();
         marker.setImage(ListImage::Hit);
@@ -76,7 +76,7 @@ void Machine::runDraw()
     buildPrizeTable();
     // The loss is judged from the difficulty and the picks, not from minWinHits,
     // which Play has set to 2.
-    if (state.hits < difficultyRules(state.difficulty, state.spots).minWinHits) minusBet();
+    if (state.hits < lowestPayingHits(state.difficulty, state.spots)) minusBet();
     drawing_ = false;
     settleTurn();
 }
@@ -120,13 +120,10 @@ void Machine::advanceTurn()
 void Machine::payWinnings()
 {
     main.item(Menu::Mnungam).enabled = true;
-    const int d = state.difficulty, s = state.spots, h = state.hits;
-    if ((d == 4 && s == 9 && h < 3) || (d == 4 && s == 10 && h < 4) || (d == 2 && s == 10 && h < 2) ||
-        (d == 3 && s == 10 && h < 3) || h < 2)
-        return;
+    if (!paidDuringDraw(state.difficulty, state.spots, state.hits)) return;
 
     const double due = state.won - (state.creditCountFrom - 1);
-    if (state.slowCount) {
+    if (state.scoreStyle == ScoreStyle::Slow) {
         // One credit per pass of the event loop, every value shown. A fraction
         // of a credit (from a fractional bet) is paid with the last step.
         double paid = 0;
@@ -153,24 +150,12 @@ void Machine::payWinnings()
 
 void Machine::playResultSound()
 {
-    if (state.soundMode != 1) return;
-    const int d = state.difficulty, s = state.spots, h = state.hits;
-    // Hit counts from which the result is a big or a middle win; below the
-    // middle one the turn is lost.
-    int big = 4, middle = 2;
-    if ((d == 2 && s == 10) || (d == 3 && s >= 9) || (d == 4 && s == 9)) {
-        big = 5;
-        middle = 3;
-    } else if (d == 4 && s == 10) {
-        big = 5;
-        middle = 4;
+    if (state.soundMode != SoundMode::On) return;
+    switch (resultSound(state.difficulty, state.spots, state.hits)) {
+    case ResultSound::BigWin: playBigWinSound(); break;
+    case ResultSound::SmallWin: playSmallWinSound(); break;
+    case ResultSound::Lost: playLostSound(); break;
     }
-    if (h >= big)
-        playBigWinSound();
-    else if (h >= middle)
-        playSmallWinSound();
-    else
-        playLostSound();
 }
 
 }  // namespace ferlow

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/rules/difficulty.h"
+
 namespace ferlow {
 
 inline constexpr int kBoardNumbers = 80;
@@ -15,6 +17,12 @@ inline constexpr int kMinPicks = 4;
 inline constexpr int kHighScorePlaces = 5;
 inline constexpr double kStartingCredit = 30;
 inline constexpr int kTurnsPerGame = 20;
+
+// Whether the result sounds play after a draw (ticks and balls always sound).
+enum class SoundMode { On, Off };
+// How a win goes into the credit: at once, or one credit at a time with every
+// value shown (the slow count).
+enum class ScoreStyle { Fast, Slow };
 
 struct GameState {
     // Game progress. Amounts are real numbers, whole in ordinary play; a typed
@@ -39,12 +47,12 @@ struct GameState {
     std::array<std::int64_t, kHighScorePlaces> highScores{};
 
     // Settings; none is stored between runs.
-    int difficulty = 1;            // 1 Easy, 2 Medium, 3 Hard, 4 Hardest
-    double difficultyFactor = 1;   // 1, 1.5, 2, 2.5
+    Difficulty difficulty = Difficulty::Easy;
+    double difficultyFactor = 1;   // 1, 1.5, 2, 2.5: the prize table's overrides test it
     std::string difficultyName = "Easy";
     float ballsPerDraw = 20;
-    int soundMode = 2;             // 1 result sounds on, 2 off
-    bool slowCount = true;         // count winnings into the credit one unit at a time
+    SoundMode soundMode = SoundMode::Off;
+    ScoreStyle scoreStyle = ScoreStyle::Slow;
     std::string drivePrefix;
 
     // Prize table: factor by hit count 1..10 under the latest build.
@@ -55,13 +63,12 @@ struct GameState {
     std::optional<int> rating;     // 1..6 once a credit has been rated
     std::string ratingWord;
     std::int16_t creditsLost = 0;
-    int hscShownFromMenu = 0;
+    bool hscShownFromMenu = false;  // the high-score window is open for viewing
 
     // Bet dialog.
     bool betHeld = false;
     double heldBet = 0;
     bool statsResetPending = false;
-    int exitAnswer = 0;
 
     // Quick Pick: positions already chosen by the running pick.
     std::array<std::int16_t, kBoardNumbers + 1> quickPickFlags{};

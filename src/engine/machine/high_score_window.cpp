@@ -105,20 +105,20 @@ void Machine::endNameEntry()
 {
     saveHighScores();
     lockMainPrizeStats(false);
-    if (state.hscShownFromMenu == 0) main.Cmdbet.enabled = true;
+    if (!state.hscShownFromMenu) main.Cmdbet.enabled = true;
     hsc.PicFace.visible = false;
     for (TextBox& field : hsc.Txtnam) {
         field.enabled = false;
         field.back = Color::buttonFace();
     }
-    state.hscShownFromMenu = 0;
+    state.hscShownFromMenu = false;
     hsc.Lblsign.visible = false;
     hsc.window.visible = false;
 }
 
 void Machine::viewHighScores()
 {
-    state.hscShownFromMenu = 1;
+    state.hscShownFromMenu = true;
     lockMainPrizeStats(true);
     hsc.window.enabled = true;
     hsc.window.visible = true;

@@ -78,30 +78,30 @@ void Machine::centre(WindowState& w)
     w.top = (screen.heightTwips - w.height) / 2;
 }
 
-void Machine::playOpeningSound() { host_.playSound(dataFile(files::kOpeningSound), SoundMode::Async); }
+void Machine::playOpeningSound() { host_.playSound(dataFile(files::kOpeningSound), PlayMode::Async); }
 
 void Machine::playTick()
 {
     host_.stopSound();
-    host_.playSound(dataFile(files::kTickSound), SoundMode::Sync);
+    host_.playSound(dataFile(files::kTickSound), PlayMode::Sync);
 }
 
 void Machine::playLostSound()
 {
     host_.stopSound();
-    host_.playSound(dataFile(files::kLostSound), SoundMode::Async);
+    host_.playSound(dataFile(files::kLostSound), PlayMode::Async);
 }
 
 void Machine::playSmallWinSound()
 {
     host_.stopSound();
-    host_.playSound(dataFile(files::kSmallWinSound), SoundMode::Async);
+    host_.playSound(dataFile(files::kSmallWinSound), PlayMode::Async);
 }
 
 void Machine::playBigWinSound()
 {
     host_.stopSound();
-    host_.playSound(dataFile(files::kBigWinSound), SoundMode::Async);
+    host_.playSound(dataFile(files::kBigWinSound), PlayMode::Async);
 }
 
 void Machine::lockMainPrizeStats(bool locked)

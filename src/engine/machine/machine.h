@@ -184,7 +184,7 @@ private:
     StatsScreen& statsWindow();   // loads the statistics window if it is not loaded
     PrizeScreen& prizeWindow();   // loads the prize window if it is not loaded
     void wireCaptionRules();
-    void setDifficulty(int difficulty);
+    void setDifficulty(Difficulty difficulty);
     void resetBoard();
     void togglePick(int position);
     void clearBoard();

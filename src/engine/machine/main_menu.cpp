@@ -60,29 +60,29 @@ void Machine::menuClicked(Menu item)
     case Menu::Mnuxt: confirmExit(); break;
     case Menu::Mnungam: newGame(); break;
     case Menu::Mnuon:
-        state.soundMode = 1;
+        state.soundMode = SoundMode::On;
         main.item(Menu::Mnuon).checked = true;
         main.item(Menu::Mnuoff).checked = false;
         break;
     case Menu::Mnuoff:
-        state.soundMode = 2;
+        state.soundMode = SoundMode::Off;
         main.item(Menu::Mnuon).checked = false;
         main.item(Menu::Mnuoff).checked = true;
         break;
     case Menu::MnuFast:
-        state.slowCount = false;
+        state.scoreStyle = ScoreStyle::Fast;
         main.item(Menu::MnuSlow).checked = false;
         main.item(Menu::MnuFast).checked = true;
         break;
     case Menu::MnuSlow:
-        state.slowCount = true;
+        state.scoreStyle = ScoreStyle::Slow;
         main.item(Menu::MnuSlow).checked = true;
         main.item(Menu::MnuFast).checked = false;
         break;
-    case Menu::Mnueasy: setDifficulty(1); break;
-    case Menu::Mnumedium: setDifficulty(2); break;
-    case Menu::Mnuhard: setDifficulty(3); break;
-    case Menu::Mnuhardest: setDifficulty(4); break;
+    case Menu::Mnueasy: setDifficulty(Difficulty::Easy); break;
+    case Menu::Mnumedium: setDifficulty(Difficulty::Medium); break;
+    case Menu::Mnuhard: setDifficulty(Difficulty::Hard); break;
+    case Menu::Mnuhardest: setDifficulty(Difficulty::Hardest); break;
     case Menu::Mnureset: resetHighScores(); break;
     default: break;  // menus, submenus and separators
     }

@@ -62,7 +62,7 @@ void Machine::formLoad()
     state.turnLimit = kTurnsPerGame;
     main.item(Menu::Mnueasy).checked = true;
     state.difficultyFactor = 1;
-    state.slowCount = true;
+    state.scoreStyle = ScoreStyle::Slow;
     main.item(Menu::MnuSlow).checked = true;
 
     main.Image1.picture.show(dataFile(files::kLogo));
@@ -103,8 +103,8 @@ void Machine::formLoad()
 
     state.credit = kStartingCredit;
     state.ballsPerDraw = 20;
-    state.soundMode = 2;
-    state.difficulty = 1;
+    state.soundMode = SoundMode::Off;
+    state.difficulty = Difficulty::Easy;
     state.turn = 0;
     state.creditCountFrom = 1;
 
@@ -243,26 +243,25 @@ void Machine::commandClicked(CommandButton button)
 
 void Machine::applyDifficulty()
 {
-    const DifficultyRules rules = difficultyRules(state.difficulty, state.spots);
-    state.difficultyName = rules.name;
+    state.difficultyName = difficultyLevel(state.difficulty).name;
     PrizeScreen& p = prizeWindow();
-    p.row(2).visible = rules.showTwoHitRow;
-    p.row(3).visible = rules.showThreeHitRow;
-    state.minWinHits = rules.minWinHits;
+    p.row(2).visible = showsTwoHitRow(state.difficulty, state.spots);
+    p.row(3).visible = showsThreeHitRow(state.difficulty, state.spots);
+    state.minWinHits = static_cast<std::int16_t>(lowestPayingHits(state.difficulty, state.spots));
     refreshScorePercents();
     main.SSPNum.caption.set(state.difficultyName);
 }
 
 void Machine::setPrizeDivisor() { state.prizeDivisor = prizeDivisorFor(state.difficultyFactor, state.prizeDivisor); }
 
-void Machine::setDifficulty(int difficulty)
+void Machine::setDifficulty(Difficulty difficulty)
 {
     const DifficultyLevel& level = difficultyLevel(difficulty);
     state.difficulty = level.difficulty;
     state.difficultyFactor = level.factor;
     state.ballsPerDraw = level.ballsPerDraw;
     for (std::size_t i = 0; i < kDifficultyItems.size(); ++i)
-        main.item(kDifficultyItems[i]).checked = static_cast<int>(i) + 1 == level.difficulty;
+        main.item(kDifficultyItems[i]).checked = static_cast<int>(i) + 1 == static_cast<int>(difficulty);
     main.SSPNum.caption.set(level.name);
     applyDifficulty();
 }

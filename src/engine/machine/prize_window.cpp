@@ -54,7 +54,7 @@ void Machine::showPrizes()
 void Machine::refreshOdds()
 {
     PrizeScreen& p = prizeWindow();
-    const int difficulty = p.rowsDifficulty;
+    const Difficulty difficulty = p.rowsDifficulty;
     const int balls = static_cast<int>(difficultyLevel(difficulty).ballsPerDraw);
     // The texts depend on three small numbers only, and the rows are shown anew
     // at every hit of a draw: work them out once.
@@ -62,7 +62,7 @@ void Machine::refreshOdds()
         std::array<std::string, 11> rows;
         std::string window;
     };
-    static std::map<std::pair<int, int>, Texts> known;
+    static std::map<std::pair<Difficulty, int>, Texts> known;
     auto [it, fresh] = known.try_emplace({difficulty, p.rowsSpots});
     Texts& t = it->second;
     if (fresh) {

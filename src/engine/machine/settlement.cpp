@@ -161,7 +161,6 @@ void Machine::confirmExit()
         {"Exit", "Do you wish to exit Ferlow, say no if you won and want your name in the High Scores.",
          MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
     if (ended_) return;
-    state.exitAnswer = static_cast<int>(answer);
     if (answer == MessageAnswer::Yes) {
         showWinMessage();
         if (ended_) return;

@@ -30,13 +30,13 @@ double hitChance(int spots, int hits, int balls)
                                choose(kBoardNumbers, balls));
 }
 
-double expectedReturn(int difficulty, int spots)
+double expectedReturn(Difficulty difficulty, int spots)
 {
     const DifficultyLevel& level = difficultyLevel(difficulty);
     PrizeFactors table{};
     double average = 0;
     buildPrizeTable(spots, level.prizeDivisor, level.factor, table, average);
-    const int minWin = difficultyRules(difficulty, spots).minWinHits;
+    const int minWin = lowestPayingHits(difficulty, spots);
     double expected = 0;
     for (int h = minWin; h <= spots; ++h)
         expected += hitChance(spots, h, static_cast<int>(level.ballsPerDraw)) * (table[static_cast<std::size_t>(h)] + 1);
@@ -56,9 +56,8 @@ std::string expectedReturnTable()
     std::string table = "| Picks | Easy | Medium | Hard | Hardest |\n|---|---|---|---|---|\n";
     for (int spots = kMinPicks; spots <= kMaxPicks; ++spots) {
         table += "| " + std::to_string(spots) + " |";
-        for (int d = 1; d <= 4; ++d) {
+        for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Hardest})
             table += " " + fmt::fixed(expectedReturn(d, spots), 2) + " |";
-        }
         table += "\n";
     }
     return table;

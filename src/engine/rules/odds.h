@@ -4,15 +4,17 @@
 
 #include <string>
 
+#include "engine/rules/difficulty.h"
+
 namespace ferlow {
 
 // The chance of exactly `hits` of `spots` picked numbers among `balls` numbers
 // drawn from 80 (hypergeometric).
 double hitChance(int spots, int hits, int balls);
 
-// What one credit bet on `spots` picks returns on average at a difficulty (1..4):
+// What one credit bet on `spots` picks returns on average at a difficulty:
 // the bet back plus its prize for every paying hit count, weighted by its chance.
-double expectedReturn(int difficulty, int spots);
+double expectedReturn(Difficulty difficulty, int spots);
 
 // "Chance 1 in 12.4" (or "Chance 1 in 3,258,400" and the like).
 std::string chanceText(double chance);

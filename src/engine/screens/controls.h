@@ -78,19 +78,12 @@ struct TextBox : Control {
 // Pictures of the main window's image list.
 enum class ListImage { Picked = 1, Drawn = 2, Hit = 3, EmblemA = 4, EmblemB = 5 };
 
-// A ball marker lying over a board number. Its box takes the standard height
-// with every picture it is given.
+// A ball marker lying over a board number. Its box is 345 twips high whatever
+// picture it shows (the board's layout holds that height).
 struct Marker : Control {
-    static constexpr int kHeightTwips = 345;
-
     ListImage image = ListImage::Picked;
-    int heightTwips = kHeightTwips;
 
-    void setImage(ListImage picture)
-    {
-        image = picture;
-        heightTwips = kHeightTwips;
-    }
+    void setImage(ListImage picture) { image = picture; }
 };
 
 enum class Pointer { Default, Hourglass, ArrowHourglass };

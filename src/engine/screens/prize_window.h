@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "engine/rules/difficulty.h"
 #include "engine/screens/controls.h"
 
 namespace ferlow {
@@ -16,7 +17,7 @@ struct PrizeScreen {
     // The table the rows show: a ticket of rowsSpots picks at rowsDifficulty.
     // Until the first prize build that is ten picks at Easy.
     int rowsSpots = 10;
-    int rowsDifficulty = 1;
+    Difficulty rowsDifficulty = Difficulty::Easy;
     std::string tooltip;           // the window's own: what a credit returns on average
 
     Label& row(int hits) { return Lblpri[static_cast<std::size_t>(hits)]; }
