@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
 
 #include "layout_check.h"
 #include "ui/main/board_cursor.h"
@@ -10,6 +14,32 @@
 
 namespace ferlow::test {
 namespace {
+
+// WCAG 2 relative luminance of an sRGB colour, and the contrast ratio of two.
+double luminance(QColor c)
+{
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colours painted in `area` of `image`, most frequent first.
+std::vector<QRgb> coloursByFrequency(const QImage& image, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) ++counts[image.pixel(x, y) | 0xff000000u];
+    std::vector<std::pair<int, QRgb>> byCount;
+    for (const auto& [colour, n] : counts) byCount.emplace_back(n, colour);
+    std::sort(byCount.rbegin(), byCount.rend());
+    std::vector<QRgb> colours;
+    for (const auto& entry : byCount) colours.push_back(entry.second);
+    return colours;
+}
 
 class Screenshots : public UiTest {
 protected:
@@ -27,6 +57,14 @@ protected:
     }
     // The last picture taken, at the screen's pixel ratio.
     QImage grabbed;
+
+    // `widget`'s rectangle in the last picture, in device pixels.
+    QRect deviceRect(QWidget* widget, QWidget* window, QRect inWidget) const
+    {
+        const qreal ratio = grabbed.devicePixelRatio();
+        const QRectF logical(QPointF(widget->mapTo(window, inWidget.topLeft())), QSizeF(inWidget.size()));
+        return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
+    }
 };
 
 TEST_F(Screenshots, EveryWindowShowsItsTextsWhole)
@@ -70,6 +108,32 @@ TEST_F(Screenshots, EveryWindowShowsItsTextsWhole)
     QTest::mouseClick(name, Qt::LeftButton);
     QTest::keyClicks(name, "Winner");
     shoot(views->highScoreWindow(), "high_scores");
+}
+
+// The four status panels carry the numbers the player watches: their grey text
+// must read on their face at 4.5 : 1 or better, as painted on the screen.
+TEST_F(Screenshots, StatusPanelsReadAtFourAndAHalfToOneOrBetter)
+{
+    startGame();
+    pickAndOpenBet(4);
+    placeBet("10");
+    playTurn();
+    QWidget* window = views->mainWindow();
+    shoot(window, "status_panels");
+    for (const char* name : {"LblHit", "LblWon", "LblCred", "LblBet"}) {
+        auto* panel = control<QFrame>(window, name);
+        ASSERT_NE(panel, nullptr);
+        const std::vector<QRgb> colours = coloursByFrequency(grabbed, deviceRect(panel, window, panel->contentsRect()));
+        ASSERT_GE(colours.size(), 2u) << name << " shows no text";
+        // The face fills most of the panel; the text's strokes are the next
+        // colour, solid where a stroke covers whole pixels.
+        const QColor face(colours[0]), text(colours[1]);
+        EXPECT_EQ(text, QColor(155, 155, 155)) << name << ": the text is not the panels' grey";
+        const double ratio = contrast(text, face);
+        std::printf("%s: text %s on face %s, contrast %.2f : 1\n", name, qPrintable(text.name()), qPrintable(face.name()),
+                    ratio);
+        EXPECT_GE(ratio, 4.5) << name;
+    }
 }
 
 // The keyboard's ring on the board, on a blue ball and on the green: a solid

@@ -20,6 +20,7 @@ MainScreen::MainScreen() : menu(designMenuTree())
     }
     const auto status = [](Label& panel, Label& label, const char* caption, const char* tooltip) {
         panel.caption = Caption(caption);
+        panel.back = kStatusPanelFace;
         label.caption = Caption(caption);
         label.tooltip = tooltip;
     };

@@ -29,6 +29,9 @@ inline constexpr TwipsRect boardMarkerRect(int position, int heightTwips = 345)
 
 inline constexpr Color kBoardGreen = Color::rgb(0, 128, 0);
 inline constexpr Color kStatusPanelText = Color::rgb(155, 155, 155);
+// The status panels are the cabinet's dark display: their grey text would read
+// poorly on a light face (2.4 : 1), and reads at about 5.9 : 1 on this one.
+inline constexpr Color kStatusPanelFace = Color::rgb(12, 36, 18);
 
 struct MainScreen {
     MainScreen();
