@@ -22,14 +22,16 @@ struct Expected {
     const char* name;
     int width;
     int height;
+    bool onAControlsFace; // shown on a button face: transparent around the drawing
 };
 
 const std::vector<Expected> kPictures{
-    {"logo.bmp", 136, 48},  {"plating.bmp", 120, 40}, {"plating2.bmp", 120, 40}, {"hg1.bmp", 44, 64},
-    {"hg2.bmp", 44, 64},    {"hg3.bmp", 44, 64},      {"hg4.bmp", 44, 64},       {"hg5.bmp", 44, 64},
-    {"hg6.bmp", 44, 64},    {"Australian.bmp", 96, 64}, {"help.bmp", 484, 400},  {"smile4.bmp", 30, 30},
-    {"smile3.bmp", 30, 30}, {"smile2.bmp", 30, 30},   {"smile1.bmp", 30, 30},    {"straight.bmp", 30, 30},
-    {"sad.bmp", 30, 30},
+    {"logo.bmp", 136, 48, false},       {"plating.bmp", 120, 40, false}, {"plating2.bmp", 120, 40, false},
+    {"hg1.bmp", 44, 64, true},          {"hg2.bmp", 44, 64, true},       {"hg3.bmp", 44, 64, true},
+    {"hg4.bmp", 44, 64, true},          {"hg5.bmp", 44, 64, true},       {"hg6.bmp", 44, 64, true},
+    {"Australian.bmp", 96, 64, false},  {"help.bmp", 484, 400, false},   {"smile4.bmp", 30, 30, true},
+    {"smile3.bmp", 30, 30, true},       {"smile2.bmp", 30, 30, true},    {"smile1.bmp", 30, 30, true},
+    {"straight.bmp", 30, 30, true},     {"sad.bmp", 30, 30, true},
 };
 
 const char* const kFaces[] = {"smile4.bmp", "smile3.bmp", "smile2.bmp", "smile1.bmp", "straight.bmp", "sad.bmp"};
@@ -54,34 +56,46 @@ int countPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
     return n;
 }
 
-TEST(Pictures, EachDecodesAtItsExactSizeAsA24BitBmp)
+// Opaque pictures are plain 24-bit BMPs; those shown on a control's face carry
+// an alpha channel (32 bits, with the masks of a version 5 header).
+TEST(Pictures, EachDecodesAtItsExactSize)
 {
     for (const Expected& e : kPictures) {
         SCOPED_TRACE(e.name);
         const QByteArray bytes = media_test::readFile(dataFile(QString::fromLatin1(e.name)));
         ASSERT_GE(bytes.size(), 54) << "missing or truncated";
         EXPECT_EQ(bytes.left(2), "BM");
-        // biBitCount: 24-bit colour, no alpha channel a loader could misread.
-        EXPECT_EQ(static_cast<unsigned char>(bytes.at(28)) | (static_cast<unsigned char>(bytes.at(29)) << 8), 24);
+        const auto word = [&](int at) {
+            return static_cast<unsigned char>(bytes.at(at)) | (static_cast<unsigned char>(bytes.at(at + 1)) << 8);
+        };
+        EXPECT_EQ(word(28), e.onAControlsFace ? 32 : 24) << "bits per pixel";
+        EXPECT_EQ(word(14), e.onAControlsFace ? 124 : 40) << "header size";
         const QImage image = QImage::fromData(bytes, "BMP");
         ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.hasAlphaChannel(), e.onAControlsFace);
         EXPECT_EQ(image.width(), e.width);
         EXPECT_EQ(image.height(), e.height);
     }
 }
 
-TEST(Pictures, SmallOnesBlendIntoTheButtonFace)
+// The hourglass and the faces take the face colour of whatever shows them: clear
+// at the corners, solid in the middle; a loader that ignores the alpha channel
+// sees the classic grey button face around them instead.
+TEST(Pictures, OnesShownOnAControlsFaceAreClearAroundTheDrawing)
 {
-    std::vector<QString> names{QStringLiteral("hg1.bmp"), QStringLiteral("hg6.bmp")};
-    for (const char* face : kFaces)
-        names.push_back(QString::fromLatin1(face));
-    for (const QString& name : names) {
-        SCOPED_TRACE(name.toStdString());
-        const QImage image = load(name);
+    for (const Expected& e : kPictures) {
+        if (!e.onAControlsFace)
+            continue;
+        SCOPED_TRACE(e.name);
+        const QImage image = QImage(dataFile(QString::fromLatin1(e.name))).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(image.isNull());
         const int right = image.width() - 1, bottom = image.height() - 1;
-        for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
-            EXPECT_EQ(image.pixel(corner) & 0xffffffu, qRgb(192, 192, 192) & 0xffffffu);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)}) {
+            EXPECT_EQ(qAlpha(image.pixel(corner)), 0);
+            EXPECT_EQ(image.pixel(corner) & 0xffffffu, 0xc0c0c0u);
+        }
+        const int solid = countPixels(image, image.rect(), [](QRgb c) { return qAlpha(c) == 255; });
+        EXPECT_GT(solid * 4, image.width() * image.height()) << "the drawing itself is solid";
     }
 }
 

@@ -136,6 +136,45 @@ TEST_F(Screenshots, StatusPanelsReadAtFourAndAHalfToOneOrBetter)
     }
 }
 
+// The hourglass and the faces are drawn on nothing: around them shows the face
+// colour of the control that holds them, and the same colour as the panel or
+// window around that, whatever face colour the desktop's theme gives controls.
+TEST_F(Screenshots, PicturesSitOnTheFaceOfTheirControl)
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette theme = desktop;
+    const QColor warmFace(214, 204, 178);
+    for (const auto role : {QPalette::Window, QPalette::Button}) theme.setColor(role, warmFace);
+    QApplication::setPalette(theme);
+
+    const auto expectOnFace = [&](QWidget* window, const char* name) {
+        auto* view = control(window, name);
+        ASSERT_NE(view, nullptr);
+        const QRect box = deviceRect(view, window, view->rect());
+        const QColor face = view->palette().color(QPalette::Window);
+        EXPECT_EQ(face, warmFace) << name << " does not take the desktop's face colour";
+        for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+            EXPECT_EQ(grabbed.pixel(corner), face.rgb()) << name << " at device pixel " << corner.x() << "," << corner.y();
+        const QPoint outside(box.left() - 1, box.center().y());
+        EXPECT_EQ(grabbed.pixel(outside), face.rgb()) << "around " << name;
+        EXPECT_NE(grabbed.pixel(box.center()), face.rgb()) << name << " shows no picture";
+    };
+    startGame();
+    shoot(views->mainWindow(), "hourglass_on_a_theme");
+    expectOnFace(views->mainWindow(), "PicShow");
+
+    // The last turn of a game ends in the high-score window, with a face.
+    pickAndOpenBet(4);
+    m.state.turn = m.state.turnLimit - 1;
+    m.state.credit = 250000;
+    placeBet("100");
+    playTurn();
+    ASSERT_NE(views->highScoreWindow(), nullptr);
+    shoot(views->highScoreWindow(), "face_on_a_theme");
+    expectOnFace(views->highScoreWindow(), "PicFace");
+    QApplication::setPalette(desktop);
+}
+
 // The keyboard's ring on the board, on a blue ball and on the green: a solid
 // yellow band two pixels wide around the number, drawn on whole device pixels,
 // gone when the board loses the focus.

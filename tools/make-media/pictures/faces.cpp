@@ -113,7 +113,7 @@ void paintSadBrows(QPainter& p)
 
 QImage face(Mood mood)
 {
-    QImage image = paint::canvas(static_cast<int>(kSize), static_cast<int>(kSize), paint::kButtonFace);
+    QImage image = paint::clearCanvas(static_cast<int>(kSize), static_cast<int>(kSize));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintHead(p);

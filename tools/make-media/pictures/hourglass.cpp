@@ -208,7 +208,7 @@ void paintHourglass(QPainter& p, double topShare, bool running)
 QImage hourglass(int stage)
 {
     stage = std::clamp(stage, 1, kHourglassStages);
-    QImage image = paint::canvas(44, 64, paint::kButtonFace);
+    QImage image = paint::clearCanvas(44, 64);
     QPainter p(&image);
     const double topShare = 1.0 - static_cast<double>(stage - 1) / (kHourglassStages - 1);
     paintHourglass(p, topShare, stage > 1 && stage < kHourglassStages);

@@ -16,6 +16,13 @@ QImage canvas(int width, int height, const QColor& fill)
     return image;
 }
 
+QImage clearCanvas(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 void ball(QPainter& painter, QPointF centre, double radius, const QColor& colour)
 {
     painter.save();

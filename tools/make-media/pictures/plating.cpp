@@ -42,7 +42,7 @@ constexpr Ring kSunken[] = {{58, 58, 1.0}, {104, 226, 1.0}, {140, 220, 0.75}, {1
 
 QImage plating(bool pressed)
 {
-    QImage image = paint::canvas(kWidth, kHeight, paint::kButtonFace);
+    QImage image = paint::canvas(kWidth, kHeight, Qt::black);
     // Pressed metal sits in shadow and its texture shifts with the face.
     const double shade = pressed ? 0.88 : 1.0;
     const int shift = pressed ? 1 : 0;
