@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -56,13 +57,21 @@ int countPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
     return n;
 }
 
+QString fineName(const char* name)
+{
+    return QString::fromLatin1(name).replace(QStringLiteral(".bmp"), QStringLiteral("@2x.bmp"));
+}
+
 // Opaque pictures are plain 24-bit BMPs; those shown on a control's face carry
-// an alpha channel (32 bits, with the masks of a version 5 header).
+// an alpha channel (32 bits, with the masks of a version 5 header). Beside each
+// lies its fine drawing for HiDPI screens, twice as wide and twice as high.
 TEST(Pictures, EachDecodesAtItsExactSize)
 {
-    for (const Expected& e : kPictures) {
-        SCOPED_TRACE(e.name);
-        const QByteArray bytes = media_test::readFile(dataFile(QString::fromLatin1(e.name)));
+    for (const Expected& e : kPictures)
+        for (const int scale : {1, 2}) {
+        const QString name = scale == 1 ? QString::fromLatin1(e.name) : fineName(e.name);
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray bytes = media_test::readFile(dataFile(name));
         ASSERT_GE(bytes.size(), 54) << "missing or truncated";
         EXPECT_EQ(bytes.left(2), "BM");
         const auto word = [&](int at) {
@@ -73,8 +82,40 @@ TEST(Pictures, EachDecodesAtItsExactSize)
         const QImage image = QImage::fromData(bytes, "BMP");
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.hasAlphaChannel(), e.onAControlsFace);
-        EXPECT_EQ(image.width(), e.width);
-        EXPECT_EQ(image.height(), e.height);
+        EXPECT_EQ(image.width(), e.width * scale);
+        EXPECT_EQ(image.height(), e.height * scale);
+    }
+}
+
+// The fine drawing is the same picture, not another one: halved, it matches
+// the ordinary file but for the detail only the finer pixels can hold.
+TEST(Pictures, EachFineDrawingIsTheSamePictureInFinerPixels)
+{
+    for (const Expected& e : kPictures) {
+        SCOPED_TRACE(e.name);
+        // Premultiplied, so the colour under a clear pixel weighs nothing.
+        const auto read = [](const QString& name) {
+            return QImage(dataFile(name)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        const QImage ordinary = read(QString::fromLatin1(e.name));
+        const QImage fine = read(fineName(e.name));
+        ASSERT_FALSE(ordinary.isNull() || fine.isNull());
+        ASSERT_EQ(fine.size(), ordinary.size() * 2);
+        double difference = 0.0;
+        for (int y = 0; y < ordinary.height(); ++y)
+            for (int x = 0; x < ordinary.width(); ++x) {
+                // Each channel of the four fine pixels over this one, averaged.
+                const auto halved = [&](int (*channel)(QRgb)) {
+                    return (channel(fine.pixel(2 * x, 2 * y)) + channel(fine.pixel(2 * x + 1, 2 * y))
+                            + channel(fine.pixel(2 * x, 2 * y + 1)) + channel(fine.pixel(2 * x + 1, 2 * y + 1))) / 4.0;
+                };
+                const QRgb p = ordinary.pixel(x, y);
+                difference += std::abs(halved(qRed) - qRed(p)) + std::abs(halved(qGreen) - qGreen(p))
+                              + std::abs(halved(qBlue) - qBlue(p)) + std::abs(halved(qAlpha) - qAlpha(p));
+            }
+        const double perChannel = difference / (4.0 * ordinary.width() * ordinary.height());
+        std::printf("%s: halved fine drawing differs by %.2f per channel\n", e.name, perChannel);
+        EXPECT_LT(perChannel, 6.0);
     }
 }
 

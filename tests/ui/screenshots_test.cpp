@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -39,6 +40,31 @@ std::vector<QRgb> coloursByFrequency(const QImage& image, const QRect& area)
     std::vector<QRgb> colours;
     for (const auto& entry : byCount) colours.push_back(entry.second);
     return colours;
+}
+
+// Root-mean-square difference of two images of one size, 0 (same) to 1.
+double rmse(const QImage& a, const QImage& b)
+{
+    double sum = 0.0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            for (const int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q)}) sum += d * d;
+        }
+    return std::sqrt(sum / (3.0 * a.width() * a.height())) / 255.0;
+}
+
+// How much detail a picture holds that no twofold enlargement of a picture half
+// its size could: the smaller difference between it and its half-size copy
+// enlarged again, by interpolation and by repeating pixels. An enlarged
+// picture scores near 0.
+double detailBeyondEnlargement(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage half = image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage smooth = half.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage blocky = half.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return std::min(rmse(image, smooth), rmse(image, blocky));
 }
 
 class Screenshots : public UiTest {
@@ -173,6 +199,44 @@ TEST_F(Screenshots, PicturesSitOnTheFaceOfTheirControl)
     shoot(views->highScoreWindow(), "face_on_a_theme");
     expectOnFace(views->highScoreWindow(), "PicFace");
     QApplication::setPalette(desktop);
+}
+
+// On a screen of two device pixels to the point the logo is drawn from its fine
+// drawing, as sharp as the text around it, not enlarged from the ordinary file.
+TEST_F(Screenshots, TheLogoIsAsSharpAsTheScreenAtScaleTwo)
+{
+    startGame();
+    QWidget* window = views->mainWindow();
+    shoot(window, "logo");
+    if (grabbed.devicePixelRatio() < 2) GTEST_SKIP() << "runs at QT_SCALE_FACTOR=2 (ui_screenshots_x2)";
+    auto* logo = control(window, "Image1");
+    ASSERT_NE(logo, nullptr);
+    // The picture inside the box, clear of its edges.
+    const QRect inner = logo->rect().adjusted(3, 3, -3, -3);
+    const QImage shown = grabbed.copy(deviceRect(logo, window, inner));
+
+    // What the box would show if the ordinary file were enlarged to fit it.
+    const QSize device = logo->size() * grabbed.devicePixelRatio();
+    QImage enlarged(device, QImage::Format_RGB32);
+    enlarged.fill(Qt::black);
+    {
+        const QImage file(QString(FERLOW_DATA_DIR) + "/logo.bmp");
+        ASSERT_FALSE(file.isNull());
+        const QImage fitted = file.scaled(device, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QPainter p(&enlarged);
+        p.drawImage(QPoint((device.width() - fitted.width()) / 2, (device.height() - fitted.height()) / 2), fitted);
+    }
+    const qreal ratio = grabbed.devicePixelRatio();
+    const QImage plain = enlarged.copy(QRectF(QPointF(inner.topLeft()) * ratio, QSizeF(inner.size()) * ratio).toRect());
+    ASSERT_EQ(plain.size(), shown.size());
+
+    const double sharp = detailBeyondEnlargement(shown), blurred = detailBeyondEnlargement(plain);
+    std::printf("logo at scale %.0f: detail beyond a 2x enlargement %.4f as shown, %.4f enlarged from logo.bmp\n",
+                ratio, sharp, blurred);
+    // The box is a little smaller than the logo, so both are resampled to fit;
+    // the measure then credits the enlargement with some detail of its own.
+    EXPECT_GE(sharp, 0.04);
+    EXPECT_GT(sharp, 1.3 * blurred);
 }
 
 // The keyboard's ring on the board, on a blue ball and on the green: a solid

@@ -145,7 +145,7 @@ double paintPage(QImage& image, int bodyPixels)
 
 } // namespace
 
-QImage help()
+QImage help(int scale)
 {
     // Fonts differ between desktops; if the text would run off the page,
     // set it a pixel smaller rather than cut the last section short.
@@ -154,7 +154,7 @@ QImage help()
     constexpr int kPreferredPixels = 11;
     constexpr int kSmallestPixels = 9;
     constexpr int kCloseButtonBand = 40;
-    QImage image = paint::canvas(kWidth, kHeight, Qt::white);
+    QImage image = paint::canvas(kWidth, kHeight, Qt::white, scale);
     for (int pixels = kPreferredPixels; pixels >= kSmallestPixels; --pixels) {
         const double bottom = paintPage(image, pixels);
         if (bottom <= kHeight - kCloseButtonBand)
