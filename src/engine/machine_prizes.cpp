@@ -10,14 +10,6 @@
 
 
 namespace ferlow {
-namespace {
-
-std::string prizeRowText(int hits, int spots, double prize)
-{
-    return fmt::withSignPlace(hits) + " Out of" + fmt::withSignPlace(spots) + "  " + fmt::grouped(prize);
-}
-
-}  // namespace
 
 void Machine::buildPrizeTable()
 {

@@ -5,6 +5,7 @@
 #include "engine/instructions_text.h"
 #include "engine/machine.h"
 #include "engine/media_files.h"
+#include "engine/prize_table.h"
 
 namespace ferlow {
 
@@ -164,8 +165,7 @@ void Machine::loadPrizeWindow()
     // Until the first prize build the rows show a bet of 10 on ten spots at Easy.
     constexpr int kInitialPrizes[11] = {0, 0, 10, 30, 50, 150, 250, 650, 1050, 1500, 2000};
     for (int h = 2; h <= 10; ++h)
-        prize.row(h).caption.set(fmt::withSignPlace(h) + " Out of" + fmt::withSignPlace(10) + "  " +
-                                 fmt::grouped(kInitialPrizes[h]));
+        prize.row(h).caption.set(prizeRowText(h, 10, kInitialPrizes[h]));
     refreshOdds();
 }
 

@@ -2,7 +2,14 @@
 
 #include <string>
 
+#include "engine/format.h"
+
 namespace ferlow {
+
+std::string hitsText(double hits) { return "Hits " + fmt::withSignPlace(hits); }
+std::string wonText(double won) { return "Won " + fmt::grouped(won); }
+std::string creditText(double credit) { return "Credit " + fmt::grouped(credit); }
+std::string betText(double bet) { return "Bet " + fmt::grouped(bet); }
 
 MainScreen::MainScreen() : menu(designMenuTree())
 {
