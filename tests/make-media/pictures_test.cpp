@@ -204,4 +204,29 @@ TEST(Pictures, TextIsActuallyDrawn)
     EXPECT_GT(gold, lettering.width() * lettering.height() / 20); // bare felt has none
 }
 
+// The help page pictures the game as it is: the board's green with its balls,
+// the Bet window's red gauge, the status panels' grey text on their dark face.
+TEST(HelpPage, ShowsTheGamesOwnColours)
+{
+    const QImage page = load(QStringLiteral("help.bmp"));
+    ASSERT_FALSE(page.isNull());
+    struct Shown {
+        const char* what;
+        bool (*is)(QRgb);
+        int atLeast; // pixels
+    };
+    const Shown shown[] = {
+        {"the board's green", [](QRgb c) { return c == qRgb(0, 128, 0); }, 2000},
+        {"blue balls", [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 90 && qGreen(c) < 110; }, 150},
+        {"red balls", [](QRgb c) { return qRed(c) > 160 && qGreen(c) < 70 && qBlue(c) < 70; }, 150},
+        {"purple balls", [](QRgb c) { return qRed(c) > 100 && qBlue(c) > 120 && qGreen(c) < 70; }, 60},
+        {"the status panels' dark face", [](QRgb c) { return qGray(c) < 40 && qGreen(c) > qRed(c); }, 1200},
+        {"the status panels' grey text", [](QRgb c) { return c == qRgb(155, 155, 155); }, 15},
+    };
+    for (const Shown& s : shown) {
+        const int n = countPixels(page, page.rect(), s.is);
+        EXPECT_GE(n, s.atLeast) << s.what;
+    }
+}
+
 } // namespace

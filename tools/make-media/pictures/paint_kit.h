@@ -12,11 +12,6 @@ class QPainter;
 
 namespace media::paint {
 
-// Colours of the balls on the board, as the game shows them.
-inline const QColor kPickedBlue{36, 84, 214};
-inline const QColor kDrawnRed{208, 32, 36};
-inline const QColor kHitPurple{138, 48, 196};
-
 // A picture of width x height points, `scale` pixels to the point: a painter on
 // it draws in points, at that resolution.
 QImage canvas(int width, int height, const QColor& fill, int scale);
