@@ -1,5 +1,7 @@
 // Every window in a typical state: its texts must show whole in this desktop's
 // fonts, and a picture of it is kept under the build tree for people to look at.
+// Measured on those pictures as painted: the status panels' contrast, the
+// colour around the pictures, and the logo's sharpness at twice the density.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
