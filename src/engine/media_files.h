@@ -1,6 +1,9 @@
 // Names of the picture and sound files in the data folder.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace ferlow::files {
 
 inline constexpr const char* kLogo = "logo.bmp";
@@ -12,6 +15,27 @@ inline constexpr const char* kHelpPage = "help.bmp";
 // Faces by rating 1 (best) .. 6.
 inline constexpr const char* kFaces[6] = {"smile4.bmp", "smile3.bmp", "smile2.bmp",
                                           "smile1.bmp", "straight.bmp", "sad.bmp"};
+
+// Every picture also lies beside its file drawn twice as fine, for screens with
+// two device pixels to the point: "logo@2x.bmp" beside "logo.bmp", twice as wide
+// and twice as high.
+inline constexpr int kFineScale = 2;
+inline constexpr std::string_view kFineSuffix = "@2x";
+
+// The fine drawing's name for a picture's name or path: the suffix goes
+// before the extension of the file name.
+inline std::string fineName(std::string_view picture)
+{
+    const std::size_t slash = picture.find_last_of("/\\");
+    const std::size_t dot = picture.rfind('.');
+    const std::size_t at = dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)
+                               ? picture.size()
+                               : dot;
+    std::string name(picture.substr(0, at));
+    name += kFineSuffix;
+    name += picture.substr(at);
+    return name;
+}
 
 inline constexpr const char* kOpeningSound = "ferlow.wav";
 inline constexpr const char* kTickSound = "tick.wav";

@@ -1,8 +1,10 @@
 // Picture loading without QPixmap's file cache.
 #include "media/pictures.h"
 
+#include "engine/media_files.h"
 #include "media/media_log.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMutex>
 #include <QSet>
@@ -35,7 +37,16 @@ QImage loadPictureImage(const QString& path) {
     return image;
 }
 
-QPixmap loadPicture(const QString& path) {
+QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1.0 && !path.isEmpty()) {
+        // A data folder with only the ordinary pictures still works, enlarged.
+        const QString fine = QString::fromStdString(files::fineName(path.toStdString()));
+        if (QFileInfo::exists(fine)) {
+            QPixmap pixmap = loadPicture(fine);
+            pixmap.setDevicePixelRatio(files::kFineScale);
+            if (!pixmap.isNull()) return pixmap;
+        }
+    }
     const QImage image = loadPictureImage(path);
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }

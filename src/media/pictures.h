@@ -12,7 +12,11 @@ namespace ferlow::media {
 // or unreadable file gives a null image: the control is left blank.
 QImage loadPictureImage(const QString& path);
 
-// As loadPictureImage, as a pixmap (needs a QGuiApplication).
-QPixmap loadPicture(const QString& path);
+// As loadPictureImage, as a pixmap (needs a QGuiApplication), for a screen of
+// `devicePixelRatio` device pixels to the point. Above 1 it reads the drawing
+// twice as fine that lies beside the file ("logo@2x.bmp" beside "logo.bmp"), when
+// there is one, so the picture is as sharp as the text around it; the pixmap's
+// own ratio says which was read, so either shows at the picture's size in points.
+QPixmap loadPicture(const QString& path, qreal devicePixelRatio = 1.0);
 
 }  // namespace ferlow::media

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -22,14 +23,16 @@ struct Expected {
     const char* name;
     int width;
     int height;
+    bool onAControlsFace; // shown on a button face: transparent around the drawing
 };
 
 const std::vector<Expected> kPictures{
-    {"logo.bmp", 136, 48},  {"plating.bmp", 120, 40}, {"plating2.bmp", 120, 40}, {"hg1.bmp", 44, 64},
-    {"hg2.bmp", 44, 64},    {"hg3.bmp", 44, 64},      {"hg4.bmp", 44, 64},       {"hg5.bmp", 44, 64},
-    {"hg6.bmp", 44, 64},    {"Australian.bmp", 96, 64}, {"help.bmp", 484, 400},  {"smile4.bmp", 30, 30},
-    {"smile3.bmp", 30, 30}, {"smile2.bmp", 30, 30},   {"smile1.bmp", 30, 30},    {"straight.bmp", 30, 30},
-    {"sad.bmp", 30, 30},
+    {"logo.bmp", 136, 48, false},       {"plating.bmp", 120, 40, false}, {"plating2.bmp", 120, 40, false},
+    {"hg1.bmp", 44, 64, true},          {"hg2.bmp", 44, 64, true},       {"hg3.bmp", 44, 64, true},
+    {"hg4.bmp", 44, 64, true},          {"hg5.bmp", 44, 64, true},       {"hg6.bmp", 44, 64, true},
+    {"Australian.bmp", 96, 64, false},  {"help.bmp", 484, 400, false},   {"smile4.bmp", 30, 30, true},
+    {"smile3.bmp", 30, 30, true},       {"smile2.bmp", 30, 30, true},    {"smile1.bmp", 30, 30, true},
+    {"straight.bmp", 30, 30, true},     {"sad.bmp", 30, 30, true},
 };
 
 const char* const kFaces[] = {"smile4.bmp", "smile3.bmp", "smile2.bmp", "smile1.bmp", "straight.bmp", "sad.bmp"};
@@ -54,34 +57,86 @@ int countPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
     return n;
 }
 
-TEST(Pictures, EachDecodesAtItsExactSizeAsA24BitBmp)
+QString fineName(const char* name)
 {
-    for (const Expected& e : kPictures) {
-        SCOPED_TRACE(e.name);
-        const QByteArray bytes = media_test::readFile(dataFile(QString::fromLatin1(e.name)));
+    return QString::fromLatin1(name).replace(QStringLiteral(".bmp"), QStringLiteral("@2x.bmp"));
+}
+
+// Opaque pictures are plain 24-bit BMPs; those shown on a control's face carry
+// an alpha channel (32 bits, with the masks of a version 5 header). Beside each
+// lies its fine drawing for HiDPI screens, twice as wide and twice as high.
+TEST(Pictures, EachDecodesAtItsExactSize)
+{
+    for (const Expected& e : kPictures)
+        for (const int scale : {1, 2}) {
+        const QString name = scale == 1 ? QString::fromLatin1(e.name) : fineName(e.name);
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray bytes = media_test::readFile(dataFile(name));
         ASSERT_GE(bytes.size(), 54) << "missing or truncated";
         EXPECT_EQ(bytes.left(2), "BM");
-        // biBitCount: 24-bit colour, no alpha channel a loader could misread.
-        EXPECT_EQ(static_cast<unsigned char>(bytes.at(28)) | (static_cast<unsigned char>(bytes.at(29)) << 8), 24);
+        const auto word = [&](int at) {
+            return static_cast<unsigned char>(bytes.at(at)) | (static_cast<unsigned char>(bytes.at(at + 1)) << 8);
+        };
+        EXPECT_EQ(word(28), e.onAControlsFace ? 32 : 24) << "bits per pixel";
+        EXPECT_EQ(word(14), e.onAControlsFace ? 124 : 40) << "header size";
         const QImage image = QImage::fromData(bytes, "BMP");
         ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.width(), e.width);
-        EXPECT_EQ(image.height(), e.height);
+        EXPECT_EQ(image.hasAlphaChannel(), e.onAControlsFace);
+        EXPECT_EQ(image.width(), e.width * scale);
+        EXPECT_EQ(image.height(), e.height * scale);
     }
 }
 
-TEST(Pictures, SmallOnesBlendIntoTheButtonFace)
+// The fine drawing is the same picture, not another one: halved, it matches
+// the ordinary file but for the detail only the finer pixels can hold.
+TEST(Pictures, EachFineDrawingIsTheSamePictureInFinerPixels)
 {
-    std::vector<QString> names{QStringLiteral("hg1.bmp"), QStringLiteral("hg6.bmp")};
-    for (const char* face : kFaces)
-        names.push_back(QString::fromLatin1(face));
-    for (const QString& name : names) {
-        SCOPED_TRACE(name.toStdString());
-        const QImage image = load(name);
+    for (const Expected& e : kPictures) {
+        SCOPED_TRACE(e.name);
+        // Premultiplied, so the colour under a clear pixel weighs nothing.
+        const auto read = [](const QString& name) {
+            return QImage(dataFile(name)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        const QImage ordinary = read(QString::fromLatin1(e.name));
+        const QImage fine = read(fineName(e.name));
+        ASSERT_FALSE(ordinary.isNull() || fine.isNull());
+        ASSERT_EQ(fine.size(), ordinary.size() * 2);
+        double difference = 0.0;
+        for (int y = 0; y < ordinary.height(); ++y)
+            for (int x = 0; x < ordinary.width(); ++x) {
+                // Each channel of the four fine pixels over this one, averaged.
+                const auto halved = [&](int (*channel)(QRgb)) {
+                    return (channel(fine.pixel(2 * x, 2 * y)) + channel(fine.pixel(2 * x + 1, 2 * y))
+                            + channel(fine.pixel(2 * x, 2 * y + 1)) + channel(fine.pixel(2 * x + 1, 2 * y + 1))) / 4.0;
+                };
+                const QRgb p = ordinary.pixel(x, y);
+                difference += std::abs(halved(qRed) - qRed(p)) + std::abs(halved(qGreen) - qGreen(p))
+                              + std::abs(halved(qBlue) - qBlue(p)) + std::abs(halved(qAlpha) - qAlpha(p));
+            }
+        const double perChannel = difference / (4.0 * ordinary.width() * ordinary.height());
+        std::printf("%s: halved fine drawing differs by %.2f per channel\n", e.name, perChannel);
+        EXPECT_LT(perChannel, 6.0);
+    }
+}
+
+// The hourglass and the faces take the face colour of whatever shows them: clear
+// at the corners, solid in the middle; a loader that ignores the alpha channel
+// sees the classic grey button face around them instead.
+TEST(Pictures, OnesShownOnAControlsFaceAreClearAroundTheDrawing)
+{
+    for (const Expected& e : kPictures) {
+        if (!e.onAControlsFace)
+            continue;
+        SCOPED_TRACE(e.name);
+        const QImage image = QImage(dataFile(QString::fromLatin1(e.name))).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(image.isNull());
         const int right = image.width() - 1, bottom = image.height() - 1;
-        for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
-            EXPECT_EQ(image.pixel(corner) & 0xffffffu, qRgb(192, 192, 192) & 0xffffffu);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)}) {
+            EXPECT_EQ(qAlpha(image.pixel(corner)), 0);
+            EXPECT_EQ(image.pixel(corner) & 0xffffffu, 0xc0c0c0u);
+        }
+        const int solid = countPixels(image, image.rect(), [](QRgb c) { return qAlpha(c) == 255; });
+        EXPECT_GT(solid * 4, image.width() * image.height()) << "the drawing itself is solid";
     }
 }
 
@@ -147,6 +202,31 @@ TEST(Pictures, TextIsActuallyDrawn)
         return qRed(c) > 200 && qGreen(c) > 140 && qBlue(c) < 140;
     });
     EXPECT_GT(gold, lettering.width() * lettering.height() / 20); // bare felt has none
+}
+
+// The help page pictures the game as it is: the board's green with its balls,
+// the Bet window's red gauge, the status panels' grey text on their dark face.
+TEST(HelpPage, ShowsTheGamesOwnColours)
+{
+    const QImage page = load(QStringLiteral("help.bmp"));
+    ASSERT_FALSE(page.isNull());
+    struct Shown {
+        const char* what;
+        bool (*is)(QRgb);
+        int atLeast; // pixels
+    };
+    const Shown shown[] = {
+        {"the board's green", [](QRgb c) { return c == qRgb(0, 128, 0); }, 2000},
+        {"blue balls", [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 90 && qGreen(c) < 110; }, 150},
+        {"red balls", [](QRgb c) { return qRed(c) > 160 && qGreen(c) < 70 && qBlue(c) < 70; }, 150},
+        {"purple balls", [](QRgb c) { return qRed(c) > 100 && qBlue(c) > 120 && qGreen(c) < 70; }, 60},
+        {"the status panels' dark face", [](QRgb c) { return qGray(c) < 40 && qGreen(c) > qRed(c); }, 1200},
+        {"the status panels' grey text", [](QRgb c) { return c == qRgb(155, 155, 155); }, 15},
+    };
+    for (const Shown& s : shown) {
+        const int n = countPixels(page, page.rect(), s.is);
+        EXPECT_GE(n, s.atLeast) << s.what;
+    }
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Pictures: loaded fresh from disk on every call, null when missing or unreadable.
 #include "media/pictures.h"
 
+#include "engine/media_files.h"
+
 #include <QFile>
 #include <QFileDevice>
 #include <QTemporaryDir>
@@ -65,6 +67,47 @@ TEST_F(PicturesTest, RereadsTheFileOnEveryCall) {
     stamped.close();
     EXPECT_EQ(loadPicture(file).toImage().pixelColor(1, 1), QColor(Qt::green));
     EXPECT_EQ(loadPictureImage(file).pixelColor(1, 1), QColor(Qt::green));
+}
+
+TEST(FineName, GoesBeforeTheExtensionOfTheFileName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"logo.bmp", "logo@2x.bmp"},
+        {"/usr/share/ferlow/hg1.bmp", "/usr/share/ferlow/hg1@2x.bmp"},
+        {"D:\\program files\\ferlow\\sad.bmp", "D:\\program files\\ferlow\\sad@2x.bmp"},
+        {"/data.v2/plating", "/data.v2/plating@2x"},
+    };
+    for (const auto& [name, fine] : cases) EXPECT_EQ(files::fineName(name), fine) << name;
+}
+
+// On a HiDPI screen the fine drawing beside the file is read, marked twice as
+// fine so it shows at the picture's size in points; without one, the file.
+TEST_F(PicturesTest, AScreenAboveOnePixelToThePointReadsTheFineDrawing) {
+    const QString file = writeBmp("face.bmp", {30, 20}, Qt::red);
+    writeBmp("face@2x.bmp", {60, 40}, Qt::blue);
+    const QString alone = writeBmp("logo.bmp", {30, 20}, Qt::red);
+    struct Case {
+        QString path;
+        qreal screenRatio;
+        QColor colour;
+        qreal pixmapRatio;
+    };
+    const Case cases[] = {
+        {file, 1.0, Qt::red, 1.0},
+        {file, 1.5, Qt::blue, 2.0},
+        {file, 2.0, Qt::blue, 2.0},
+        {alone, 2.0, Qt::red, 1.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString() + " at " + std::to_string(c.screenRatio));
+        const QPixmap pixmap = loadPicture(c.path, c.screenRatio);
+        ASSERT_FALSE(pixmap.isNull());
+        EXPECT_EQ(pixmap.toImage().pixelColor(1, 1), c.colour);
+        EXPECT_EQ(pixmap.devicePixelRatio(), c.pixmapRatio);
+        EXPECT_EQ(pixmap.deviceIndependentSize(), QSizeF(30, 20));
+    }
+    // Read afresh each time, like the ordinary file.
+    writeBmp("face@2x.bmp", {60, 40}, Qt::green);
+    EXPECT_EQ(loadPicture(file, 2.0).toImage().pixelColor(1, 1), QColor(Qt::green));
 }
 
 }  // namespace

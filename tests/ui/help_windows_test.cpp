@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/viewer.h"
+#include "engine/help_page.h"
 #include "engine/rules/instructions_text.h"
 #include "ui_fixture.h"
 
@@ -54,6 +55,22 @@ TEST_F(HelpWindowsTest, HelpShowsItsPageAndEnterOnCloseClosesIt)
     QTest::keyClick(close, Qt::Key_Return);
     EXPECT_EQ(views->helpWindow(), nullptr);
     expectAllUnlocked();
+}
+
+// A screen reader cannot read the page's picture: the help page is described
+// by its words, every section of it, as sentences without the page's markup.
+TEST_F(HelpWindowsTest, AScreenReaderHearsTheHelpPagesWords)
+{
+    chooseMenu("MnuHlp");
+    QWidget* page = control(views->helpWindow(), "Image1");
+    ASSERT_NE(page, nullptr);
+    const QString words = page->accessibleDescription();
+    EXPECT_TRUE(words.startsWith("Ferlow Help")) << words.toStdString();
+    for (const help::Section& section : help::kSections)
+        EXPECT_TRUE(words.contains(QString(section.title) + ". ")) << section.title;
+    for (const char* said : {"5, 10, 20, 50, 100 or All", "Other :", "a blue ball", "Hold", "High Scores"})
+        EXPECT_TRUE(words.contains(said)) << said;
+    for (const char* markup : {"**", "[", "]"}) EXPECT_FALSE(words.contains(markup)) << markup;
 }
 
 TEST_F(HelpWindowsTest, InstructionsShowBothParagraphsAndCloseUnlocks)

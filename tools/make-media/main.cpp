@@ -1,5 +1,6 @@
 // make-media OUTDIR: draws every picture and synthesises every sound of the
 // game into OUTDIR. Run at build time; exits non-zero if any file fails.
+#include "engine/media_files.h"
 #include "file_output.h"
 #include "media_catalog.h"
 #include "wav_writer.h"
@@ -31,22 +32,27 @@ bool fontsAvailable()
     return true;
 }
 
+bool writePicture(const QString& path, const QImage& image)
+{
+    QString error = QStringLiteral("the picture could not be drawn");
+    const bool ok = !image.isNull() && media::writeBmp(path, image, &error);
+    if (!ok)
+        std::fprintf(stderr, "make-media: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
+    return ok;
+}
+
 bool makeOne(const media::MediaFile& file, const QDir& dir)
 {
     const QString path = dir.filePath(file.name);
-    QString error;
-    bool ok = false;
     if (file.picture) {
-        const QImage image = file.picture();
-        if (image.isNull())
-            error = QStringLiteral("the picture could not be drawn");
-        else
-            ok = media::writeBmp(path, image, &error);
-    } else {
-        const media::synth::Track track = file.sound();
-        const auto pcm = media::toPcm16(track.samples());
-        ok = media::writeBytes(path, media::encodeWav(pcm, media::synth::kSampleRate), &error);
+        const QString fine = QString::fromStdString(ferlow::files::fineName(file.name.toStdString()));
+        const bool ordinary = writePicture(path, file.picture(1));
+        return writePicture(dir.filePath(fine), file.picture(ferlow::files::kFineScale)) && ordinary;
     }
+    const media::synth::Track track = file.sound();
+    const auto pcm = media::toPcm16(track.samples());
+    QString error;
+    const bool ok = media::writeBytes(path, media::encodeWav(pcm, media::synth::kSampleRate), &error);
     if (!ok)
         std::fprintf(stderr, "make-media: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
     return ok;

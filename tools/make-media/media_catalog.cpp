@@ -1,4 +1,5 @@
-// Names the game looks its media up by; CMakeLists.txt lists the same names.
+// Names the game looks its media up by; CMakeLists.txt lists the same names,
+// and each picture's fine drawing beside it.
 #include "media_catalog.h"
 
 #include "pictures/pictures.h"
@@ -9,7 +10,7 @@ namespace media {
 std::vector<MediaFile> catalog()
 {
     using pictures::Mood;
-    const auto picture = [](const QString& name, std::function<QImage()> make) {
+    const auto picture = [](const QString& name, std::function<QImage(int)> make) {
         return MediaFile{name, std::move(make), {}};
     };
     const auto sound = [](const QString& name, std::function<synth::Track()> make) {
@@ -18,16 +19,16 @@ std::vector<MediaFile> catalog()
 
     std::vector<MediaFile> files{
         picture(QStringLiteral("logo.bmp"), pictures::logo),
-        picture(QStringLiteral("plating.bmp"), [] { return pictures::plating(false); }),
-        picture(QStringLiteral("plating2.bmp"), [] { return pictures::plating(true); }),
+        picture(QStringLiteral("plating.bmp"), [](int scale) { return pictures::plating(false, scale); }),
+        picture(QStringLiteral("plating2.bmp"), [](int scale) { return pictures::plating(true, scale); }),
         picture(QStringLiteral("Australian.bmp"), pictures::australia),
         picture(QStringLiteral("help.bmp"), pictures::help),
-        picture(QStringLiteral("smile4.bmp"), [] { return pictures::face(Mood::Beaming); }),
-        picture(QStringLiteral("smile3.bmp"), [] { return pictures::face(Mood::BigSmile); }),
-        picture(QStringLiteral("smile2.bmp"), [] { return pictures::face(Mood::Smile); }),
-        picture(QStringLiteral("smile1.bmp"), [] { return pictures::face(Mood::SlightSmile); }),
-        picture(QStringLiteral("straight.bmp"), [] { return pictures::face(Mood::Straight); }),
-        picture(QStringLiteral("sad.bmp"), [] { return pictures::face(Mood::Sad); }),
+        picture(QStringLiteral("smile4.bmp"), [](int scale) { return pictures::face(Mood::Beaming, scale); }),
+        picture(QStringLiteral("smile3.bmp"), [](int scale) { return pictures::face(Mood::BigSmile, scale); }),
+        picture(QStringLiteral("smile2.bmp"), [](int scale) { return pictures::face(Mood::Smile, scale); }),
+        picture(QStringLiteral("smile1.bmp"), [](int scale) { return pictures::face(Mood::SlightSmile, scale); }),
+        picture(QStringLiteral("straight.bmp"), [](int scale) { return pictures::face(Mood::Straight, scale); }),
+        picture(QStringLiteral("sad.bmp"), [](int scale) { return pictures::face(Mood::Sad, scale); }),
         sound(QStringLiteral("tick.wav"), sounds::tick),
         sound(QStringLiteral("boot.wav"), sounds::boot),
         sound(QStringLiteral("hit.wav"), sounds::hit),
@@ -38,7 +39,7 @@ std::vector<MediaFile> catalog()
     };
     for (int stage = 1; stage <= pictures::kHourglassStages; ++stage)
         files.push_back(picture(QStringLiteral("hg%1.bmp").arg(stage),
-                                [stage] { return pictures::hourglass(stage); }));
+                                [stage](int scale) { return pictures::hourglass(stage, scale); }));
     return files;
 }
 

@@ -13,9 +13,12 @@ namespace media {
 
 struct MediaFile {
     QString name;                          // file name in the data folder
-    std::function<QImage()> picture;       // set for pictures
+    std::function<QImage(int scale)> picture; // set for pictures: drawn at `scale` pixels to the point
     std::function<synth::Track()> sound;   // set for sounds
 };
+
+// Each picture is written twice: as `name`, and drawn twice as fine under the
+// name the game looks for on HiDPI screens (engine/media_files.h).
 
 std::vector<MediaFile> catalog();
 

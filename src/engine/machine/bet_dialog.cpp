@@ -13,7 +13,7 @@ void Machine::loadBetDialog()
     betDialog = BetScreen{};
     betDialog.window.loaded = true;
     betDialog.Lblturn.caption.setOnChange([this] {
-        betDialog.Lblturn.caption.set("Turn No. " + fmt::withSignPlace(state.turn + 1));
+        betDialog.Lblturn.caption.set(turnText(state.turn + 1));
     });
     betDialog.fillinWidthTwips = 0;
     if (!state.betHeld) {
@@ -81,7 +81,7 @@ void Machine::activateBetDialog()
     setBetText("");
     state.bet = 0;
     showBet();
-    betDialog.Lblturn.caption.set("Turn No. " + fmt::withSignPlace(state.turn + 1));
+    betDialog.Lblturn.caption.set(turnText(state.turn + 1));
 }
 
 void Machine::setBetText(std::string text)

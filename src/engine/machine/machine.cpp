@@ -35,10 +35,10 @@ std::string Machine::dataFile(std::string_view name) const
     return host_.dataFolder(state.drivePrefix) + std::string(name);
 }
 
-std::string Machine::hitsText() const { return "Hits " + fmt::withSignPlace(state.hits); }
-std::string Machine::wonText() const { return "Won " + fmt::grouped(state.won); }
-std::string Machine::creditText() const { return "Credit " + fmt::grouped(state.credit); }
-std::string Machine::betText() const { return "Bet " + fmt::grouped(state.bet); }
+std::string Machine::hitsText() const { return ferlow::hitsText(state.hits); }
+std::string Machine::wonText() const { return ferlow::wonText(state.won); }
+std::string Machine::creditText() const { return ferlow::creditText(state.credit); }
+std::string Machine::betText() const { return ferlow::betText(state.bet); }
 
 std::string Machine::scoreCaption(int place) const
 {

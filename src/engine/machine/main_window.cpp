@@ -8,6 +8,7 @@
 #include "engine/machine/machine.h"
 #include "engine/rules/difficulty.h"
 #include "engine/media_files.h"
+#include "engine/rules/prize_table.h"
 
 namespace ferlow {
 

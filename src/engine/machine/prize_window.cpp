@@ -10,14 +10,6 @@
 
 
 namespace ferlow {
-namespace {
-
-std::string prizeRowText(int hits, int spots, double prize)
-{
-    return fmt::withSignPlace(hits) + " Out of" + fmt::withSignPlace(spots) + "  " + fmt::grouped(prize);
-}
-
-}  // namespace
 
 void Machine::buildPrizeTable()
 {
@@ -128,8 +120,7 @@ void Machine::loadPrizeWindow()
     // Until the first prize build the rows show a bet of 10 on ten spots at Easy.
     constexpr int kInitialPrizes[11] = {0, 0, 10, 30, 50, 150, 250, 650, 1050, 1500, 2000};
     for (int h = 2; h <= 10; ++h)
-        prize.row(h).caption.set(fmt::withSignPlace(h) + " Out of" + fmt::withSignPlace(10) + "  " +
-                                 fmt::grouped(kInitialPrizes[h]));
+        prize.row(h).caption.set(prizeRowText(h, 10, kInitialPrizes[h]));
     refreshOdds();
 }
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/rules/format.h"
+
 namespace ferlow {
 namespace {
 
@@ -39,6 +41,11 @@ void buildPrizeTable(int spots, int prizeDivisor, double difficultyFactor, Prize
         table[5] = std::floor(table[5] / 2);
     }
     if (difficultyFactor == 2 && spots == 9) table[2] = 0;
+}
+
+std::string prizeRowText(int hits, int spots, double prize)
+{
+    return fmt::withSignPlace(hits) + " Out of" + fmt::withSignPlace(spots) + "  " + fmt::grouped(prize);
 }
 
 }  // namespace ferlow

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "engine/machine/game_state.h"
 
@@ -17,5 +18,8 @@ int basePrize(int spots, int hits);
 // or more than ten, nothing is written. Entries above `spots` keep what an
 // earlier build left.
 void buildPrizeTable(int spots, int prizeDivisor, double difficultyFactor, PrizeFactors& table, double& average);
+
+// A prize window row: " 3 Out of 10  1,500".
+std::string prizeRowText(int hits, int spots, double prize);
 
 }  // namespace ferlow

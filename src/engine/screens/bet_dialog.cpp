@@ -1,6 +1,10 @@
 #include "engine/screens/bet_dialog.h"
 
+#include "engine/rules/format.h"
+
 namespace ferlow {
+
+std::string turnText(int comingTurn) { return "Turn No. " + fmt::withSignPlace(comingTurn); }
 
 BetScreen::BetScreen()
 {

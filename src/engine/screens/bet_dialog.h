@@ -1,6 +1,8 @@
 // The bet dialog: amount buttons, the amount field, Hold, Ok and the turn gauge.
 #pragma once
 
+#include <string>
+
 #include "engine/screens/controls.h"
 
 namespace ferlow {
@@ -18,5 +20,9 @@ struct BetScreen {
 };
 
 inline constexpr double kGaugeWidthTwips = 1215;
+
+// The turn label's caption for the coming turn: "Turn No. " and the number with
+// a blank for its sign.
+std::string turnText(int comingTurn);
 
 }  // namespace ferlow

@@ -2,7 +2,14 @@
 
 #include <string>
 
+#include "engine/rules/format.h"
+
 namespace ferlow {
+
+std::string hitsText(double hits) { return "Hits " + fmt::withSignPlace(hits); }
+std::string wonText(double won) { return "Won " + fmt::grouped(won); }
+std::string creditText(double credit) { return "Credit " + fmt::grouped(credit); }
+std::string betText(double bet) { return "Bet " + fmt::grouped(bet); }
 
 MainScreen::MainScreen() : menu(designMenuTree())
 {
@@ -20,6 +27,7 @@ MainScreen::MainScreen() : menu(designMenuTree())
     }
     const auto status = [](Label& panel, Label& label, const char* caption, const char* tooltip) {
         panel.caption = Caption(caption);
+        panel.back = kStatusPanelFace;
         label.caption = Caption(caption);
         label.tooltip = tooltip;
     };

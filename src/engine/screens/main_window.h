@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "engine/screens/controls.h"
 #include "engine/machine/game_state.h"
@@ -29,6 +30,16 @@ inline constexpr TwipsRect boardMarkerRect(int position, int heightTwips = 345)
 
 inline constexpr Color kBoardGreen = Color::rgb(0, 128, 0);
 inline constexpr Color kStatusPanelText = Color::rgb(155, 155, 155);
+// The status panels are the cabinet's dark display: their grey text would read
+// poorly on a light face (2.4 : 1), and reads at about 5.9 : 1 on this one.
+inline constexpr Color kStatusPanelFace = Color::rgb(12, 36, 18);
+
+// The status texts, the same on the panels and on their labels: "Hits " and the
+// count with a blank for its sign, the amounts grouped ("Credit 12,345").
+std::string hitsText(double hits);
+std::string wonText(double won);
+std::string creditText(double credit);
+std::string betText(double bet);
 
 struct MainScreen {
     MainScreen();

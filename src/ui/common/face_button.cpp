@@ -26,7 +26,9 @@ void FaceButton::sync(const Button& model)
     setVisible(model.visible);
     if (model.face.showings != showings_) {
         showings_ = model.face.showings;
-        face_ = model.face.file.empty() ? QPixmap() : media::loadPicture(QString::fromStdString(model.face.file));
+        face_ = model.face.file.empty()
+                    ? QPixmap()
+                    : media::loadPicture(QString::fromStdString(model.face.file), devicePixelRatioF());
         update();
     }
 }

@@ -2,42 +2,21 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include "engine/screens/main_window.h"
+#include "media/board_balls.h"
 
 namespace ferlow::ui {
 namespace {
 
 QColor boardGreen() { return QColor(kBoardGreen.r, kBoardGreen.g, kBoardGreen.b); }
 
-// A shaded sphere: a highlight up and to the left, the body colour, a darker rim
-// and a faint shadow, on the board's green.
-void drawBall(QPainter& p, QSizeF size, QColor body)
+// A ball on the board's green.
+void drawBall(QPainter& p, QSizeF size, media::Ball ball)
 {
-    p.fillRect(QRectF(QPointF(0, 0), size), boardGreen());
-    const qreal d = std::min(size.width(), size.height()) - 2;
-    const QRectF ball((size.width() - d) / 2, (size.height() - d) / 2, d, d);
-
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 60, 0, 110));
-    p.drawEllipse(ball.translated(0.8, 1.0));
-
-    QRadialGradient g(ball.center() - QPointF(d * 0.18, d * 0.2), d * 0.62);
-    g.setColorAt(0.0, body.lighter(190));
-    g.setColorAt(0.35, body.lighter(115));
-    g.setColorAt(0.8, body);
-    g.setColorAt(1.0, body.darker(170));
-    p.setBrush(g);
-    p.setPen(QPen(body.darker(220), 0.8));
-    p.drawEllipse(ball);
-
-    QRadialGradient shine(ball.center() - QPointF(d * 0.2, d * 0.24), d * 0.22);
-    shine.setColorAt(0.0, QColor(255, 255, 255, 220));
-    shine.setColorAt(1.0, QColor(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(shine);
-    p.drawEllipse(ball);
+    const QRectF box(QPointF(0, 0), size);
+    p.fillRect(box, boardGreen());
+    media::paintBall(p, box, ball);
 }
 
 // A faceted kite: four facets alternating between two colours, swapped between
@@ -89,9 +68,9 @@ QPixmap listImage(ListImage image, qreal devicePixelRatio)
     const QSizeF size(logical);
     const QColor blue(30, 80, 230), cyan(40, 220, 240);
     switch (image) {
-    case ListImage::Picked: drawBall(p, size, QColor(30, 70, 220)); break;
-    case ListImage::Drawn: drawBall(p, size, QColor(215, 25, 25)); break;
-    case ListImage::Hit: drawBall(p, size, QColor(150, 30, 170)); break;
+    case ListImage::Picked: drawBall(p, size, media::Ball::Picked); break;
+    case ListImage::Drawn: drawBall(p, size, media::Ball::Drawn); break;
+    case ListImage::Hit: drawBall(p, size, media::Ball::Hit); break;
     case ListImage::EmblemA: drawEmblem(p, size, blue, cyan); break;
     case ListImage::EmblemB: drawEmblem(p, size, cyan, blue); break;
     }

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "media/board_balls.h"
 #include "ui/common/list_images.h"
 #include "ui/common/speech.h"
 
@@ -55,10 +56,7 @@ void MarkerView::paintEvent(QPaintEvent*)
         QFont f = font();
         f.setBold(true);
         p.setFont(f);
-        p.setPen(QColor(0, 0, 0, 120));
-        p.drawText(rect().translated(1, 1), Qt::AlignCenter, QString::number(number_));
-        p.setPen(Qt::white);
-        p.drawText(rect(), Qt::AlignCenter, QString::number(number_));
+        media::paintBallNumber(p, rect(), number_);
     }
 }
 

@@ -22,10 +22,13 @@ void PictureView::syncPicture(const Picture& picture)
 {
     if (picture.showings == showings_) return;
     showings_ = picture.showings;
-    QPixmap pixmap = media::loadPicture(QString::fromStdString(picture.file));
+    // Read at the screen's pixel density, so a picture shown at its own size is
+    // never enlarged; one fitted to the box is drawn from the finer pixels.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap = media::loadPicture(QString::fromStdString(picture.file), ratio);
     if (!pixmap.isNull() && scaled_ && !size().isEmpty()) {
-        pixmap = pixmap.scaled(size() * devicePixelRatioF(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        pixmap.setDevicePixelRatio(devicePixelRatioF());
+        pixmap = pixmap.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(ratio);
     }
     setPixmap(pixmap);
 }

@@ -1,5 +1,7 @@
 #include "ui/dialogs/frmhlpkeno.h"
 
+#include "engine/help_page.h"
+
 #include "ui/common/face_button.h"
 #include "ui/common/picture_view.h"
 #include "ui/common/speech.h"
@@ -14,6 +16,8 @@ Frmhlpkeno::Frmhlpkeno(Machine& machine, Dispatcher& dispatcher)
     Image1_ = new PictureView("Image1", this);
     Image1_->setGeometry(px(45), px(45), px(7260), px(6015));
     Image1_->setSpokenName("Help page");
+    // A screen reader cannot read a picture: it reads the page's words instead.
+    Image1_->setDescriber([](const PictureBox&) { return QString::fromStdString(help::spokenText()); });
     passToBackground(Image1_);
     // The picture covers nearly the whole window; Close lies over its lower right
     // corner, which the help page keeps free for it.

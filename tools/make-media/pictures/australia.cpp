@@ -126,9 +126,9 @@ void paintLand(QPainter& p, const QPainterPath& land)
 
 } // namespace
 
-QImage australia()
+QImage australia(int scale)
 {
-    QImage image = paint::canvas(kWidth, kHeight, Qt::black);
+    QImage image = paint::canvas(kWidth, kHeight, Qt::black, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintSkyAndSea(p);

@@ -111,9 +111,9 @@ void paintSadBrows(QPainter& p)
 
 } // namespace
 
-QImage face(Mood mood)
+QImage face(Mood mood, int scale)
 {
-    QImage image = paint::canvas(static_cast<int>(kSize), static_cast<int>(kSize), paint::kButtonFace);
+    QImage image = paint::clearCanvas(static_cast<int>(kSize), static_cast<int>(kSize), scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintHead(p);

@@ -1,4 +1,6 @@
-// The help page: how to pick, bet and play, what the balls mean, and the windows.
+// The help page: how to pick, bet and play, what the balls and panels mean, and
+// the other windows, each beside a picture of the window it is about.
+#include "engine/help_page.h"
 #include "pictures/help_diagrams.h"
 #include "pictures/help_text.h"
 #include "pictures/paint_kit.h"
@@ -8,8 +10,7 @@
 #include <QPainter>
 
 #include <cstdio>
-#include <functional>
-#include <vector>
+#include <iterator>
 
 namespace media::pictures {
 namespace {
@@ -25,43 +26,11 @@ constexpr double kFullWidth = kWidth - kMargin - kTextLeft;
 const QColor kInk{40, 30, 20};
 const QColor kHeading{128, 16, 20};
 
-struct Section {
-    QString title;
-    QString text; // help_text markup
-    std::function<double(QPainter&, QPointF)> diagram;
-};
-
-std::vector<Section> sections()
-{
-    namespace d = help_diagrams;
-    return {
-        {QStringLiteral("Pick your numbers"),
-         QStringLiteral("Click 4 to 10 of the 80 numbers; a picked number gets a [blue] blue ball. "
-                        "Click it again to unpick it, or let **Quick Pick** (File menu) choose."),
-         d::pickNumbers},
-        {QStringLiteral("Place your bet"),
-         QStringLiteral("Press **Bet** and choose **5, 10, 20, 50, 100** or **All**, or type an amount "
-                        "from 1 to 100 (not more than your credit). **Hold** keeps it for the next "
-                        "turns. Then press **Ok**."),
-         d::placeBet},
-        {QStringLiteral("Play"),
-         QStringLiteral("Press **Play**: 20 balls are drawn, one each second (22 on Medium and "
-                        "Hardest). [red] Red: a drawn number. [purple] Purple: a hit on one of "
-                        "yours. Wins count into your credit as the balls fall; too few hits lose "
-                        "the bet."),
-         d::drawnBalls},
-        {QStringLiteral("A game"),
-         QStringLiteral("A game is 30 credits and 20 turns; the hourglass shows the turns left. "
-                        "A good final credit enters the **High Scores**: type your name in the "
-                        "yellow box."),
-         d::gameAndScores},
-        {QStringLiteral("The other windows"),
-         QStringLiteral("**Prizes** (File menu): what each number of hits pays for your bet; the row "
-                        "of your hits is red.\n**Statistics** (Options menu): how often each "
-                        "number was drawn.\n**Difficulty** (File menu): harder pays less."),
-         d::prizeTable},
-    };
-}
+// The pictures beside the sections' words (engine/help_page.h), in order.
+using Diagram = double (*)(QPainter&, QPointF);
+constexpr Diagram kDiagrams[] = {help_diagrams::pickNumbers, help_diagrams::betDialog, help_diagrams::drawnBalls,
+                                 help_diagrams::statusPanels, help_diagrams::prizeWindow};
+static_assert(std::size(kDiagrams) == ferlow::help::kSections.size());
 
 void paintParchment(QPainter& p)
 {
@@ -78,24 +47,24 @@ void paintParchment(QPainter& p)
 
 double paintHeading(QPainter& p, int bodyPixels)
 {
-    p.setFont(paint::serifFont(19, true));
+    p.setFont(paint::serifFont(18, true));
     p.setPen(kHeading);
-    const QRectF band(kMargin, 5, kWidth - 2 * kMargin, 26);
-    p.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ferlow Help"));
+    const QRectF band(kMargin, 5, kWidth - 2 * kMargin, 22);
+    p.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(ferlow::help::kTitle));
 
     p.setFont(paint::sansFont(bodyPixels));
     p.setPen(QColor(110, 90, 60));
-    p.drawText(band, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Pick, bet, and watch the balls fall."));
+    p.drawText(band, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(ferlow::help::kTagline));
 
     QLinearGradient rule(kMargin, 0, kWidth - kMargin, 0);
     rule.setColorAt(0.0, QColor(180, 120, 20));
     rule.setColorAt(0.5, QColor(240, 200, 100));
     rule.setColorAt(1.0, QColor(180, 120, 20));
     p.setPen(QPen(QBrush(rule), 1.6));
-    p.drawLine(QPointF(kMargin, 33), QPointF(kWidth - kMargin, 33));
+    p.drawLine(QPointF(kMargin, 29), QPointF(kWidth - kMargin, 29));
     p.setPen(QPen(QBrush(rule), 0.7));
-    p.drawLine(QPointF(kMargin, 36), QPointF(kWidth - kMargin, 36));
-    return 40.0;
+    p.drawLine(QPointF(kMargin, 32), QPointF(kWidth - kMargin, 32));
+    return 36.0;
 }
 
 // The section number on a gold keno ball, the way numbers appear on the board.
@@ -116,23 +85,24 @@ double paintPage(QImage& image, int bodyPixels)
     paintParchment(p);
     double y = paintHeading(p, bodyPixels);
 
-    const auto list = sections();
+    const auto& list = ferlow::help::kSections;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        const Section& s = list[i];
+        const ferlow::help::Section& s = list[i];
         paintMarker(p, QPointF(kMargin + 10, y + 8), static_cast<int>(i) + 1);
 
         p.setFont(paint::sansFont(bodyPixels + 1, true));
         p.setPen(kHeading);
-        p.drawText(QRectF(kTextLeft, y, kBesideWidth, 16), Qt::AlignLeft | Qt::AlignVCenter, s.title);
+        p.drawText(QRectF(kTextLeft, y, kBesideWidth, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromLatin1(s.title));
 
-        // The text runs beside the diagram and then on at full width below it.
-        const double diagramBottom = y + 2 + s.diagram(p, QPointF(kDiagramLeft, y + 2));
+        // The text runs beside the picture and then on at full width below it.
+        const double diagramBottom = y + 2 + kDiagrams[i](p, QPointF(kDiagramLeft, y + 2));
         const help_text::Frame frame{.left = kTextLeft,
-                                     .top = y + 15,
+                                     .top = y + 14,
                                      .fullWidth = kFullWidth,
                                      .besideWidth = kBesideWidth,
                                      .diagramBottom = diagramBottom};
-        const double textBottom = help_text::paint(p, frame, s.text, bodyPixels, kInk);
+        const double textBottom = help_text::paint(p, frame, QString::fromLatin1(s.text), bodyPixels, kInk);
         y = std::max(textBottom, diagramBottom) + 5.0;
 
         if (i + 1 < list.size()) {
@@ -145,7 +115,7 @@ double paintPage(QImage& image, int bodyPixels)
 
 } // namespace
 
-QImage help()
+QImage help(int scale)
 {
     // Fonts differ between desktops; if the text would run off the page,
     // set it a pixel smaller rather than cut the last section short.
@@ -154,7 +124,7 @@ QImage help()
     constexpr int kPreferredPixels = 11;
     constexpr int kSmallestPixels = 9;
     constexpr int kCloseButtonBand = 40;
-    QImage image = paint::canvas(kWidth, kHeight, Qt::white);
+    QImage image = paint::canvas(kWidth, kHeight, Qt::white, scale);
     for (int pixels = kPreferredPixels; pixels >= kSmallestPixels; --pixels) {
         const double bottom = paintPage(image, pixels);
         if (bottom <= kHeight - kCloseButtonBand)

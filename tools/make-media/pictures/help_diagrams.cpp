@@ -1,221 +1,263 @@
-// The help page's diagrams: a corner of the board, the Bet window, the balls,
-// the hourglass with the High Scores, and the Prizes window.
+// The help page's pictures of the windows, drawn from what the windows show: the
+// board's green with its balls, the Bet window's layout and captions, the status
+// panels' dark face and texts, the Prizes window's rows. One small story runs
+// through them: a new game (30 credits), four picks, a bet of 10 on the first
+// turn at Easy, and two hits.
 #include "pictures/help_diagrams.h"
 
+#include "engine/rules/difficulty.h"
+#include "engine/rules/prize_table.h"
+#include "engine/screens/bet_dialog.h"
+#include "engine/screens/main_window.h"
+#include "media/board_balls.h"
 #include "pictures/paint_kit.h"
 #include "pictures/pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
 
 namespace media::pictures::help_diagrams {
 namespace {
 
-const QColor kInk{40, 32, 24};
-const QColor kPanel{216, 212, 204};
+using ferlow::media::Ball;
 
-// A raised or sunken box in the window style the game uses.
-void bevelBox(QPainter& p, const QRectF& r, const QColor& face, bool sunken)
+// The story's numbers.
+constexpr int kPicks[] = {2, 5, 13, 16};
+constexpr int kFirstTurn = 1;
+constexpr int kTurns = 20;
+constexpr double kStartCredit = 30;
+constexpr double kBet = 10;
+constexpr int kHits = 2;
+
+const QColor kFace{239, 239, 239}; // the default theme's window and button face
+const QColor kInk{0, 0, 0};
+const QColor kGreyedInk{190, 190, 190};
+
+QColor rgb(const ferlow::Color& c)
 {
-    p.setPen(Qt::NoPen);
+    return {c.r, c.g, c.b};
+}
+
+QString caption(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// A 3-D panel's one-pixel bevel, raised or sunken, around `r`.
+void bevel(QPainter& p, const QRectF& r, bool sunken)
+{
+    const QColor light(255, 255, 255), dark(160, 160, 160);
+    p.setPen(QPen(sunken ? dark : light, 1.0));
+    p.drawLine(QPointF(r.left() + 0.5, r.bottom() - 0.5), QPointF(r.left() + 0.5, r.top() + 0.5));
+    p.drawLine(QPointF(r.left() + 0.5, r.top() + 0.5), QPointF(r.right() - 0.5, r.top() + 0.5));
+    p.setPen(QPen(sunken ? light : dark, 1.0));
+    p.drawLine(QPointF(r.right() - 0.5, r.top() + 0.5), QPointF(r.right() - 0.5, r.bottom() - 0.5));
+    p.drawLine(QPointF(r.right() - 0.5, r.bottom() - 0.5), QPointF(r.left() + 0.5, r.bottom() - 0.5));
+}
+
+void panel(QPainter& p, const QRectF& r, const QColor& face, bool sunken)
+{
+    p.fillRect(r, face);
+    bevel(p, r, sunken);
+}
+
+// A push button as the desktop draws one: a softly lit face with a rounded rim.
+void pushButton(QPainter& p, const QRectF& r, const std::string& text, bool enabled)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient face(r.topLeft(), r.bottomLeft());
+    face.setColorAt(0.0, enabled ? QColor(252, 252, 252) : QColor(244, 244, 244));
+    face.setColorAt(1.0, enabled ? QColor(226, 226, 226) : QColor(236, 236, 236));
     p.setBrush(face);
-    p.drawRect(r);
-    const QColor light = sunken ? QColor(110, 110, 110) : QColor(255, 255, 255);
-    const QColor dark = sunken ? QColor(255, 255, 255) : QColor(96, 96, 96);
-    p.setPen(QPen(light, 1.0));
-    p.drawLine(r.topLeft() + QPointF(0.5, 0.5), r.topRight() + QPointF(-0.5, 0.5));
-    p.drawLine(r.topLeft() + QPointF(0.5, 0.5), r.bottomLeft() + QPointF(0.5, -0.5));
-    p.setPen(QPen(dark, 1.0));
-    p.drawLine(r.bottomLeft() + QPointF(0.5, -0.5), r.bottomRight() + QPointF(-0.5, -0.5));
-    p.drawLine(r.topRight() + QPointF(-0.5, 0.5), r.bottomRight() + QPointF(-0.5, -0.5));
+    p.setPen(QPen(enabled ? QColor(150, 150, 150) : QColor(190, 190, 190), 0.8));
+    p.drawRoundedRect(r.adjusted(0.4, 0.4, -0.4, -0.4), 1.6, 1.6);
+    p.setFont(paint::sansFont(8));
+    p.setPen(enabled ? kInk : kGreyedInk);
+    p.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, caption(text));
+    p.restore();
 }
 
-void button(QPainter& p, const QRectF& r, const QString& caption, bool pressed = false)
+// Two rows of the board's top left corner, 1 to 6 and 11 to 16, on its green,
+// with a ball on each number that has one; `greyed` digits when the board is
+// locked, as it is while the balls fall.
+double boardCorner(QPainter& p, QPointF at, const std::function<std::optional<Ball>(int)>& ballOn, bool greyed)
 {
-    QLinearGradient metal(r.topLeft(), r.bottomLeft());
-    metal.setColorAt(0.0, pressed ? QColor(196, 198, 202) : QColor(238, 240, 244));
-    metal.setColorAt(1.0, pressed ? QColor(170, 172, 176) : QColor(200, 202, 206));
-    bevelBox(p, r, Qt::transparent, pressed);
-    p.setPen(Qt::NoPen);
-    p.setBrush(metal);
-    p.drawRect(r.adjusted(1, 1, -1, -1));
-    bevelBox(p, r, Qt::transparent, pressed);
-    p.setPen(kInk);
-    p.setFont(paint::sansFont(9));
-    p.drawText(r.translated(pressed ? 0.5 : 0, pressed ? 0.5 : 0), Qt::AlignCenter, caption);
+    constexpr int kColumns = 6;
+    constexpr double kCellW = 24.0, kCellH = 19.0;
+    const QRectF frame(at, QSizeF(kColumns * kCellW + 4, 2 * kCellH + 4));
+    panel(p, frame, rgb(ferlow::kBoardGreen), true);
+    QFont numbers = paint::sansFont(9, true);
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const int number = row * 10 + column + 1;
+            const QRectF cell(frame.left() + 2 + column * kCellW, frame.top() + 2 + row * kCellH, kCellW, kCellH);
+            p.setFont(numbers);
+            if (const std::optional<Ball> ball = ballOn(number)) {
+                // The ball lies over the number, a little narrower than its cell.
+                ferlow::media::paintBall(p, cell.adjusted(2, 0.5, -2, -0.5), *ball);
+                ferlow::media::paintBallNumber(p, cell, number);
+            } else {
+                p.setPen(greyed ? kGreyedInk : kInk);
+                p.drawText(cell, Qt::AlignCenter, QString::number(number));
+            }
+        }
+    return frame.height();
 }
 
-// One number on the board, optionally with a ball resting on it.
-void cell(QPainter& p, const QRectF& r, int number, const QColor& ballColour = QColor())
+bool picked(int number)
 {
-    bevelBox(p, r, QColor(246, 240, 222), true);
-    if (ballColour.isValid()) {
-        paint::ball(p, r.center(), r.height() / 2 - 1.0, ballColour);
-        p.setPen(Qt::white);
-        p.setFont(paint::sansFont(8, true));
-    } else {
-        p.setPen(kInk);
-        p.setFont(paint::sansFont(8));
-    }
-    p.drawText(r, Qt::AlignCenter, QString::number(number));
+    return std::find(std::begin(kPicks), std::end(kPicks), number) != std::end(kPicks);
 }
 
-void pointer(QPainter& p, QPointF tip)
+// What each hit count pays for the story's ticket, as the Prizes window shows it.
+ferlow::PrizeFactors prizes()
 {
-    QPainterPath arrow;
-    arrow.moveTo(tip);
-    arrow.lineTo(tip + QPointF(0, 11));
-    arrow.lineTo(tip + QPointF(2.8, 8.4));
-    arrow.lineTo(tip + QPointF(5.0, 12.6));
-    arrow.lineTo(tip + QPointF(6.6, 11.8));
-    arrow.lineTo(tip + QPointF(4.5, 7.8));
-    arrow.lineTo(tip + QPointF(8.0, 7.8));
-    arrow.closeSubpath();
-    p.setPen(QPen(Qt::black, 0.9, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Qt::white);
-    p.drawPath(arrow);
+    const ferlow::DifficultyLevel& easy = ferlow::difficultyLevel(ferlow::Difficulty::Easy);
+    ferlow::PrizeFactors table{};
+    double average = 0;
+    ferlow::buildPrizeTable(std::size(kPicks), easy.prizeDivisor, easy.factor, table, average);
+    return table;
 }
 
 } // namespace
 
 double pickNumbers(QPainter& p, QPointF at)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    constexpr double w = 21.0;
-    constexpr double h = 17.0;
-    for (int i = 0; i < 10; ++i) {
-        const int number = i + 1;
-        const bool picked = number == 3 || number == 7 || number == 9;
-        cell(p, QRectF(at.x() + (i % 5) * (w + 1.0), at.y() + (i / 5) * (h + 1.0), w, h), number,
-             picked ? paint::kPickedBlue : QColor());
-    }
-    pointer(p, at + QPointF(1 * (w + 1.0) + 13.0, h + 1.0 + 10.0));
-    p.restore();
-    return 2 * h + 1.0 + 4.0;
-}
-
-double placeBet(QPainter& p, QPointF at)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF window(at.x(), at.y(), kWidth, 62.0);
-    bevelBox(p, window, kPanel, false);
-    // Title bar of the little window.
-    QLinearGradient title(window.topLeft(), window.topRight());
-    title.setColorAt(0.0, QColor(20, 40, 120));
-    title.setColorAt(1.0, QColor(90, 130, 200));
-    p.fillRect(QRectF(window.left() + 2, window.top() + 2, window.width() - 4, 11), title);
-    p.setPen(Qt::white);
-    p.setFont(paint::sansFont(8, true));
-    p.drawText(QRectF(window.left() + 5, window.top() + 2, 60, 11), Qt::AlignVCenter, QStringLiteral("Bet"));
-
-    const QString amounts[] = {QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"),
-                               QStringLiteral("50"), QStringLiteral("100"), QStringLiteral("All")};
-    for (int i = 0; i < 6; ++i)
-        button(p, QRectF(window.left() + 5 + (i % 3) * 35.0, window.top() + 15 + (i / 3) * 14.0, 32, 13),
-               amounts[i], i == 2);
-
-    // Amount box, the Hold tick and Ok.
-    const QRectF box(window.left() + 5, window.top() + 44, 26, 14);
-    bevelBox(p, box, Qt::white, true);
-    p.setPen(kInk);
-    p.setFont(paint::sansFont(9));
-    p.drawText(box.adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("20"));
-    const QRectF tick(window.left() + 36, window.top() + 46, 10, 10);
-    bevelBox(p, tick, Qt::white, true);
-    p.setPen(QPen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF({tick.topLeft() + QPointF(2.2, 5.0), tick.topLeft() + QPointF(4.3, 7.4),
-                              tick.topLeft() + QPointF(8.0, 2.4)}));
-    p.setPen(kInk);
-    p.setFont(paint::sansFont(9));
-    p.drawText(QPointF(tick.right() + 3, tick.bottom() - 1), QStringLiteral("Hold"));
-    button(p, QRectF(window.right() - 33, window.top() + 44, 28, 14), QStringLiteral("Ok"));
-    p.restore();
-    return window.height() + 4.0;
+    return boardCorner(p, at, [](int n) { return picked(n) ? std::optional(Ball::Picked) : std::nullopt; }, false);
 }
 
 double drawnBalls(QPainter& p, QPointF at)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    constexpr double w = 21.0;
-    constexpr double h = 17.0;
-    // A moment of play: 7 and 9 picked and hit, 3 picked still waiting,
-    // 2, 5 and 8 drawn but not picked.
-    const QColor none;
-    const QColor colours[] = {none,          paint::kDrawnRed, paint::kPickedBlue, none,
-                              paint::kDrawnRed, none,          paint::kHitPurple,  paint::kDrawnRed,
-                              paint::kHitPurple, none};
-    for (int i = 0; i < 10; ++i)
-        cell(p, QRectF(at.x() + (i % 5) * (w + 1.0), at.y() + (i / 5) * (h + 1.0), w, h), i + 1, colours[i]);
-    p.restore();
-    return 2 * h + 1.0 + 4.0;
+    // The balls so far: 5 and 13 are hits, 3, 11 and 14 fell on no pick, and
+    // 2 and 16 are still waiting.
+    const auto ballOn = [](int n) -> std::optional<Ball> {
+        const bool drawn = n == 3 || n == 5 || n == 11 || n == 13 || n == 14;
+        if (drawn)
+            return picked(n) ? Ball::Hit : Ball::Drawn;
+        return picked(n) ? std::optional(Ball::Picked) : std::nullopt;
+    };
+    return boardCorner(p, at, ballOn, true);
 }
 
-double gameAndScores(QPainter& p, QPointF at)
+double betDialog(QPainter& p, QPointF at)
+{
+    const ferlow::BetScreen bet;
+    // The window's own layout in pixels, made smaller; its texts stay readable.
+    constexpr double kScale = 0.44;
+    constexpr double kTitle = 11.0;
+    const QRectF window(at + QPointF(kWidth - 296 * kScale - 2, 0), QSizeF(296 * kScale + 2, 152 * kScale + kTitle + 2));
+    const QPointF client = window.topLeft() + QPointF(1, kTitle + 1);
+    const auto place = [&](double x, double y, double w, double h) {
+        return QRectF(client + QPointF(x, y) * kScale, QSizeF(w, h) * kScale);
+    };
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(120, 120, 120), 1.0));
+    p.setBrush(kFace);
+    p.drawRoundedRect(window.adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
+    QLinearGradient title(window.topLeft(), window.topLeft() + QPointF(0, kTitle));
+    title.setColorAt(0.0, QColor(222, 222, 222));
+    title.setColorAt(1.0, QColor(204, 204, 204));
+    p.setPen(Qt::NoPen);
+    p.setBrush(title);
+    p.drawRect(QRectF(window.left() + 1, window.top() + 1, window.width() - 2, kTitle));
+    p.setPen(kInk);
+    p.setFont(paint::sansFont(8, true));
+    p.drawText(QRectF(window.left(), window.top() + 1, window.width(), kTitle), Qt::AlignCenter,
+               caption(bet.window.caption));
+    p.restore();
+
+    // The amount buttons the first turn's credit allows.
+    panel(p, place(4, 5, 288, 54), kFace, false);
+    struct Amount {
+        const ferlow::Button* button;
+        double amount; // 0 for All
+        double left;
+    };
+    const Amount amounts[] = {{&bet.Cmd5, 5, 10},   {&bet.Cmd10, 10, 54},   {&bet.Cmd20, 20, 98},
+                              {&bet.Cmd50, 50, 143}, {&bet.Cmd100, 100, 188}, {&bet.Cmdall, 0, 239}};
+    for (const Amount& a : amounts) {
+        const bool enabled = a.amount == 0 ? kStartCredit < 100 : kStartCredit >= a.amount;
+        pushButton(p, place(a.left, 12, 41, a.amount == 0 ? 41 : 33), a.button->caption, enabled);
+    }
+
+    // The amount typed beside "Other :", and Hold.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(128, 128, 128), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(place(4, 62, 288, 39), 2, 2);
+    p.restore();
+    p.setFont(paint::sansFont(8));
+    p.setPen(kInk);
+    p.drawText(place(0, 74, 80, 17), Qt::AlignRight | Qt::AlignVCenter, caption(bet.Lblother.caption.text()));
+    const QRectF field = place(82, 69, 121, 25);
+    p.fillRect(field, Qt::white);
+    p.setPen(QPen(QColor(150, 150, 150), 1.0));
+    p.drawRect(field.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setPen(kInk);
+    p.drawText(field.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QString::number(kBet));
+    pushButton(p, place(216, 67, 65, 33), bet.Cmdhold.caption, true);
+
+    // The turn, Ok and the gauge, filled for one turn of twenty.
+    p.setFont(paint::sansFont(8));
+    p.setPen(kInk);
+    p.drawText(place(5, 116, 97, 17).adjusted(0, 0, 6, 0), Qt::AlignLeft | Qt::AlignVCenter,
+               caption(ferlow::turnText(kFirstTurn)));
+    pushButton(p, place(105, 104, 81, 33), bet.Cmdok.caption, true);
+    const QRectF gauge = place(195, 110, 81, 22);
+    panel(p, gauge, kFace, true);
+    p.fillRect(QRectF(gauge.left() + 1, gauge.top() + 1, (gauge.width() - 2) * kFirstTurn / kTurns, gauge.height() - 2),
+               QColor(255, 0, 0));
+    return window.height();
+}
+
+double statusPanels(QPainter& p, QPointF at)
 {
     p.save();
     p.translate(at);
     p.scale(0.72, 0.72);
-    paintHourglass(p, 0.6, true);
+    paintHourglass(p, 0.9, true); // the first turn under way
     p.restore();
 
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF table(at.x() + 38, at.y(), kWidth - 38, 48);
-    bevelBox(p, table, QColor(250, 248, 240), true);
-    p.setFont(paint::sansFont(8));
-    const QString names[] = {QStringLiteral("Kim"), QStringLiteral("Alex"), QString(), QStringLiteral("Sam")};
-    const int scores[] = {212, 168, 121, 97};
+    const double won = kBet * prizes()[kHits];
+    const std::string texts[] = {ferlow::hitsText(kHits), ferlow::wonText(won), ferlow::creditText(kStartCredit + won),
+                                 ferlow::betText(kBet)};
+    const QRectF frame(at.x() + 40, at.y(), kWidth - 40, 4 * 12.0 + 4);
+    panel(p, frame, kFace, false);
+    p.setFont(paint::sansFont(8, true));
     for (int i = 0; i < 4; ++i) {
-        const QRectF row(table.left() + 3, table.top() + 2 + i * 11, table.width() - 6, 11);
-        if (names[i].isEmpty()) {
-            // The new entry: the player types a name in the yellow box.
-            p.setPen(QPen(QColor(150, 120, 0), 0.8));
-            p.setBrush(QColor(255, 242, 80));
-            p.drawRect(row.adjusted(0, 0.5, -26, -0.5));
-            p.setPen(kInk);
-            p.drawText(row.adjusted(2, 0, 0, 0), Qt::AlignVCenter, QStringLiteral("You|"));
-        } else {
-            p.setPen(kInk);
-            p.drawText(row.adjusted(2, 0, 0, 0), Qt::AlignVCenter, names[i]);
-        }
-        p.setPen(kInk);
-        p.drawText(row.adjusted(0, 0, -2, 0), Qt::AlignVCenter | Qt::AlignRight, QString::number(scores[i]));
+        const QRectF r(frame.left() + 2, frame.top() + 2 + i * 12.0, frame.width() - 4, 11.0);
+        panel(p, r, rgb(ferlow::kStatusPanelFace), true);
+        p.setPen(rgb(ferlow::kStatusPanelText));
+        p.drawText(r, Qt::AlignCenter, caption(texts[i]));
     }
-    p.restore();
-    return 64 * 0.72 + 4.0;
+    return std::max(frame.height(), 64 * 0.72);
 }
 
-double prizeTable(QPainter& p, QPointF at)
+double prizeWindow(QPainter& p, QPointF at)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    constexpr double rowH = 10.5;
-    const QRectF table(at.x(), at.y(), kWidth, rowH * 5 + 4);
-    bevelBox(p, table, QColor(250, 248, 240), true);
+    const ferlow::PrizeFactors table = prizes();
+    const int spots = static_cast<int>(std::size(kPicks));
+    constexpr double kRow = 13.0;
+    const QRectF window(at, QSizeF(kWidth, (spots - 1) * kRow + 4));
+    panel(p, window, kFace, false);
     p.setFont(paint::sansFont(8, true));
-    p.setPen(kInk);
-    const double colSplit = table.left() + table.width() / 2;
-    p.drawText(QRectF(table.left(), table.top() + 2, table.width() / 2, rowH), Qt::AlignCenter, QStringLiteral("Hits"));
-    p.drawText(QRectF(colSplit, table.top() + 2, table.width() / 2, rowH), Qt::AlignCenter, QStringLiteral("Pays"));
-    p.setFont(paint::sansFont(8));
-    // A five-spot ticket at Easy for a bet of one credit, as the prize window
-    // would show it.
-    const int pays[] = {6, 8, 45, 105};
-    for (int i = 0; i < 4; ++i) {
-        const QRectF row(table.left() + 2, table.top() + 2 + (i + 1) * rowH, table.width() - 4, rowH);
-        const bool current = i == 1;
-        if (current)
-            p.fillRect(row, QColor(255, 226, 220));
-        p.setPen(current ? QColor(204, 0, 0) : kInk);
-        p.drawText(QRectF(row.left(), row.top(), row.width() / 2, rowH), Qt::AlignCenter, QString::number(i + 2));
-        p.drawText(QRectF(colSplit, row.top(), row.width() / 2, rowH), Qt::AlignCenter, QString::number(pays[i]));
+    for (int hits = spots; hits >= 2; --hits) {
+        const QRectF row(window.left() + 2, window.top() + 2 + (spots - hits) * kRow, window.width() - 4, kRow);
+        panel(p, row, kFace, false);
+        // The row of the hits so far is red, as in the window.
+        p.setPen(hits == kHits ? rgb(ferlow::palette::brightRed) : kInk);
+        p.drawText(row.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   caption(ferlow::prizeRowText(hits, spots, kBet * table[static_cast<std::size_t>(hits)])));
     }
-    p.restore();
-    return table.height() + 4.0;
+    return window.height();
 }
 
 } // namespace media::pictures::help_diagrams

@@ -2,6 +2,7 @@
 // diagram that the first lines flow beside.
 #include "pictures/help_text.h"
 
+#include "media/board_balls.h"
 #include "pictures/paint_kit.h"
 
 #include <QFontMetricsF>
@@ -9,28 +10,31 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace media::pictures::help_text {
 namespace {
 
+using ferlow::media::Ball;
+
 struct Piece {
-    QString text;       // empty for a ball
+    QString text;             // empty for a ball
     bool bold = false;
-    QColor ball;        // valid for a ball
+    std::optional<Ball> ball; // set for a ball
 };
 
 // Pieces with no break allowed between them (a word, or a ball and its word);
 // an empty unit stands for a forced line break.
 using Unit = std::vector<Piece>;
 
-QColor ballColour(const QString& name)
+Ball ballNamed(const QString& colour)
 {
-    if (name == QLatin1String("blue"))
-        return paint::kPickedBlue;
-    if (name == QLatin1String("red"))
-        return paint::kDrawnRed;
-    return paint::kHitPurple;
+    if (colour == QLatin1String("blue"))
+        return Ball::Picked;
+    if (colour == QLatin1String("red"))
+        return Ball::Drawn;
+    return Ball::Hit;
 }
 
 std::vector<Unit> split(const QString& markup)
@@ -56,13 +60,13 @@ std::vector<Unit> split(const QString& markup)
             bold = !bold;
         } else if (m.hasCaptured(1)) {
             endWord();
-            pending.push_back({QString(), false, ballColour(m.captured(1))});
+            pending.push_back({QString(), false, ballNamed(m.captured(1))});
         } else if (t.at(0).isSpace()) {
             endWord();
             if (t.contains(QLatin1Char('\n')))
                 units.emplace_back();
         } else {
-            word.push_back({QString(t).replace(QLatin1Char('~'), QLatin1Char(' ')), bold, QColor()});
+            word.push_back({QString(t).replace(QLatin1Char('~'), QLatin1Char(' ')), bold, std::nullopt});
         }
     }
     endWord();
@@ -86,7 +90,7 @@ double paint(QPainter& p, const Frame& frame, const QString& markup, int pixelSi
     const auto widthOf = [&](const Unit& unit) {
         double w = 0.0;
         for (const Piece& piece : unit) {
-            w += piece.ball.isValid() ? ballSize + 3.0
+            w += piece.ball ? ballSize + 3.0
                                       : (piece.bold ? boldMetrics : regularMetrics).horizontalAdvance(piece.text);
         }
         return w;
@@ -117,9 +121,11 @@ double paint(QPainter& p, const Frame& frame, const QString& markup, int pixelSi
             x += space;
         const double baseline = y + regularMetrics.ascent();
         for (const Piece& piece : unit) {
-            if (piece.ball.isValid()) {
+            if (piece.ball) {
+                // The painter leaves a point around the ball for its shadow.
                 const double centreY = baseline - regularMetrics.xHeight() / 2.0;
-                paint::ball(p, QPointF(frame.left + x + ballSize / 2.0, centreY), ballSize / 2.0, piece.ball);
+                const QRectF box(frame.left + x - 1.0, centreY - ballSize / 2.0 - 1.0, ballSize + 2.0, ballSize + 2.0);
+                ferlow::media::paintBall(p, box, *piece.ball);
                 x += ballSize + 3.0;
             } else {
                 p.setFont(piece.bold ? bold : regular);

@@ -18,9 +18,9 @@ struct Frame {
 };
 
 // Markup: **bold**, a newline for a line break, ~ for a space that never
-// breaks, and [blue], [red] or [purple]
-// for a ball, which stays on the same line as the word after it. Returns the
-// y just below the last line.
+// breaks, and [blue], [red] or [purple] for a ball as the board shows a pick,
+// a drawn number and a hit, which stays on the same line as the word after
+// it. Returns the y just below the last line.
 double paint(QPainter& painter, const Frame& frame, const QString& markup, int pixelSize, const QColor& ink);
 
 } // namespace media::pictures::help_text

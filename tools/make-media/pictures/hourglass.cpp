@@ -205,10 +205,10 @@ void paintHourglass(QPainter& p, double topShare, bool running)
     p.restore();
 }
 
-QImage hourglass(int stage)
+QImage hourglass(int stage, int scale)
 {
     stage = std::clamp(stage, 1, kHourglassStages);
-    QImage image = paint::canvas(44, 64, paint::kButtonFace);
+    QImage image = paint::clearCanvas(44, 64, scale);
     QPainter p(&image);
     const double topShare = 1.0 - static_cast<double>(stage - 1) / (kHourglassStages - 1);
     paintHourglass(p, topShare, stage > 1 && stage < kHourglassStages);

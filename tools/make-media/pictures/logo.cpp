@@ -24,10 +24,11 @@ void paintFelt(QImage& image)
         p.fillRect(image.rect(), glow);
     }
     // Felt nap: fine speckle, a touch stronger than any single-pixel step of
-    // the gradient, so the cloth does not look like flat plastic.
-    for (int y = 0; y < kHeight; ++y) {
+    // the gradient, so the cloth does not look like flat plastic. One grain
+    // to the pixel at every scale: finer pixels show a finer cloth.
+    for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x) {
+        for (int x = 0; x < image.width(); ++x) {
             const double n = (paint::hash01(x, y, 21) - 0.5) * 14.0;
             const QColor c = QColor::fromRgb(line[x]);
             line[x] = qRgb(paint::clampByte(c.red() + n), paint::clampByte(c.green() + n * 0.4),
@@ -85,9 +86,9 @@ QPainterPath lettering(const QRectF& box)
 
 } // namespace
 
-QImage logo()
+QImage logo(int scale)
 {
-    QImage image = paint::canvas(kWidth, kHeight, Qt::black);
+    QImage image = paint::canvas(kWidth, kHeight, Qt::black, scale);
     paintFelt(image);
 
     QPainter p(&image);

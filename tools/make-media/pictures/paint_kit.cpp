@@ -9,10 +9,19 @@
 
 namespace media::paint {
 
-QImage canvas(int width, int height, const QColor& fill)
+QImage canvas(int width, int height, const QColor& fill, int scale)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
+    return image;
+}
+
+QImage clearCanvas(int width, int height, int scale)
+{
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
     return image;
 }
 

@@ -12,15 +12,13 @@ class QPainter;
 
 namespace media::paint {
 
-// The window's button face; small pictures sit on it and must blend in.
-inline const QColor kButtonFace{192, 192, 192};
-
-// Colours of the balls on the board, as the game shows them.
-inline const QColor kPickedBlue{36, 84, 214};
-inline const QColor kDrawnRed{208, 32, 36};
-inline const QColor kHitPurple{138, 48, 196};
-
-QImage canvas(int width, int height, const QColor& fill);
+// A picture of width x height points, `scale` pixels to the point: a painter on
+// it draws in points, at that resolution.
+QImage canvas(int width, int height, const QColor& fill, int scale);
+// For pictures shown on a control's face (the hourglass, the faces): what lies
+// around the drawing stays transparent, so it sits on whatever face the
+// desktop's theme gives the control.
+QImage clearCanvas(int width, int height, int scale);
 
 // A glossy ball lit from the upper left.
 void ball(QPainter& painter, QPointF centre, double radius, const QColor& colour);
