@@ -84,8 +84,8 @@ std::string highScoreSentence()
 {
     const char* xdgDataHome = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    const ferlow::storage::Environment env{xdgDataHome ? xdgDataHome : "", home ? home : ""};
-    const auto path = ferlow::storage::highScoreFilePath(ferlow::storage::Platform::Linux, "", env);
+    const ferlow::storage::Environment env{xdgDataHome ? xdgDataHome : "", home ? home : "", {}};
+    const auto path = ferlow::storage::highScoreFilePath(ferlow::storage::Platform::Linux, env);
     if (path.empty()) return "The high scores are not saved: " + ferlow::storage::whyNoHighScorePath(env) + ".\n";
     return "The high scores are kept in\n  " + path.string() +
            "\n($XDG_DATA_HOME/ferlow/ferlow.ini, or ~/.local/share/ferlow/ferlow.ini when\n"

@@ -10,7 +10,6 @@
 #include <cstdio>
 
 #include "app/viewer.h"
-#include "engine/data_folder.h"
 #include "media/data_folder.h"
 #include "media/sound_player.h"
 #include "storage/high_score_file.h"
@@ -31,7 +30,14 @@ storage::Platform thisPlatform()
 
 storage::Environment environment()
 {
-    return {qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString()};
+    return {qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString(),
+            QDir::toNativeSeparators(QDir::currentPath()).toStdString()};
+}
+
+// A file of the data folder by its name.
+std::string dataFile(const std::string& name)
+{
+    return QDir(media::installedDataFolder()).filePath(QString::fromStdString(name)).toStdString();
 }
 
 StoredHighScores toEngine(const storage::HighScoreTable& table)
@@ -82,8 +88,9 @@ void QtHost::processEvents()
     if (!quitting_) QCoreApplication::processEvents();
 }
 
-void QtHost::playSound(const std::string& path, PlayMode mode)
+void QtHost::playSound(const std::string& name, PlayMode mode)
 {
+    const std::string path = dataFile(name);
     const bool played = mode == PlayMode::Sync ? sounds_.playSync(path) : sounds_.playAsync(path);
     // A missing sound plays the desktop's alert in its place.
     if (!played) QApplication::beep();
@@ -124,37 +131,29 @@ ScreenSize QtHost::screenSize()
     return {ui::twips(size.width()), ui::twips(size.height())};
 }
 
-std::string QtHost::currentDirectory() { return QDir::toNativeSeparators(QDir::currentPath()).toStdString(); }
-
-std::string QtHost::dataFolder(const std::string& drivePrefix)
-{
-    if (thisPlatform() == storage::Platform::Windows) return windowsDataFolder(drivePrefix);
-    return media::installedDataFolder().toStdString();
-}
-
 // The store remembers what it last read or wrote, for the merge with other games'
 // saves; it lives as long as the host.
-storage::HighScoreStore* QtHost::store(const std::string& drivePrefix)
+storage::HighScoreStore* QtHost::store()
 {
-    const std::filesystem::path file = storage::highScoreFilePath(thisPlatform(), drivePrefix, environment());
+    const std::filesystem::path file = storage::highScoreFilePath(thisPlatform(), environment());
     if (file.empty()) return nullptr;
-    if (!store_ || store_->file() != file) store_ = std::make_unique<storage::HighScoreStore>(file);
+    if (!store_ || store_->file() != file)
+        store_ = std::make_unique<storage::HighScoreStore>(file, toStorage(standardHighScores()));
     return store_.get();
 }
 
-HighScoreAnswer QtHost::readHighScores(const std::string& drivePrefix)
+HighScoreAnswer QtHost::readHighScores()
 {
-    storage::HighScoreStore* scores = store(drivePrefix);
-    if (!scores) return {toEngine(storage::defaultHighScores()), true, {}};
+    storage::HighScoreStore* scores = store();
+    if (!scores) return {standardHighScores(), true, {}};
     const storage::LoadResult loaded = scores->load();
     if (!loaded.error.empty()) std::fprintf(stderr, "ferlow: %s\n", loaded.error.c_str());
     return {toEngine(loaded.table), true, loaded.error};
 }
 
-HighScoreAnswer QtHost::writeHighScores(const std::string& drivePrefix, const StoredHighScores& table,
-                                        HighScoreWrite how)
+HighScoreAnswer QtHost::writeHighScores(const StoredHighScores& table, HighScoreWrite how)
 {
-    storage::HighScoreStore* scores = store(drivePrefix);
+    storage::HighScoreStore* scores = store();
     if (!scores)
         return {{}, false, "There is no folder to keep them in: " + storage::whyNoHighScorePath(environment()) + "."};
     const storage::SaveResult saved = scores->save(
@@ -163,13 +162,14 @@ HighScoreAnswer QtHost::writeHighScores(const std::string& drivePrefix, const St
     return {toEngine(saved.table), true, saved.notice};
 }
 
-void QtHost::openReadMe(const std::string& path, std::function<void()> failed)
+void QtHost::openReadMe(const std::string& name, std::function<void(const std::string& path)> failed)
 {
-    openWithViewer(QString::fromStdString(path), [this, failed = std::move(failed)] {
+    const std::string path = dataFile(name);
+    openWithViewer(QString::fromStdString(path), [this, path, failed = std::move(failed)] {
         if (views_)
-            views_->run(failed);
+            views_->run([&] { failed(path); });
         else
-            failed();
+            failed(path);
     });
 }
 

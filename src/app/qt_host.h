@@ -31,28 +31,24 @@ public:
     void waitForSecondChange(int second) override;
     void processEvents() override;
 
-    void playSound(const std::string& path, PlayMode mode) override;
+    void playSound(const std::string& name, PlayMode mode) override;
     void stopSound() override;
     void beep() override;
 
     MessageAnswer showMessage(const MessageBox& box) override;
 
     ScreenSize screenSize() override;
-    std::string currentDirectory() override;
-    std::string dataFolder(const std::string& drivePrefix) override;
 
-    HighScoreAnswer readHighScores(const std::string& drivePrefix) override;
-    HighScoreAnswer writeHighScores(const std::string& drivePrefix, const StoredHighScores& table,
-                                    HighScoreWrite how) override;
+    HighScoreAnswer readHighScores() override;
+    HighScoreAnswer writeHighScores(const StoredHighScores& table, HighScoreWrite how) override;
 
-    void openReadMe(const std::string& path, std::function<void()> failed) override;
+    void openReadMe(const std::string& name, std::function<void(const std::string& path)> failed) override;
     void quit() override;
 
 private:
     void syncViews();
-    // The high-score file's store for the data folder's drive; null where the
-    // environment gives the file no place.
-    storage::HighScoreStore* store(const std::string& drivePrefix);
+    // The high-score file's store; null where the environment gives the file no place.
+    storage::HighScoreStore* store();
 
     media::SoundPlayer& sounds_;
     ui::Views* views_ = nullptr;

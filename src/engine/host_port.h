@@ -3,10 +3,10 @@
 // ending the program. The desktop implements it with Qt; tests with a fake.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <string>
+
+#include "engine/rules/high_score_table.h"
 
 namespace ferlow {
 
@@ -23,12 +23,6 @@ struct MessageBox {
     MessageButtons buttons = MessageButtons::Ok;
     MessageAnswer defaultButton = MessageAnswer::Ok;
 };
-
-struct StoredHighScore {
-    std::int64_t score = 0;
-    std::string name;
-};
-using StoredHighScores = std::array<StoredHighScore, 5>;
 
 // What the high-score store answers a read or a write.
 struct HighScoreAnswer {
@@ -60,28 +54,26 @@ public:
     // Lets pending window events run once.
     virtual void processEvents() = 0;
 
-    virtual void playSound(const std::string& path, PlayMode mode) = 0;
+    // Sounds and pictures are files of the game's data folder, named as the
+    // media catalogue names them; the host knows where that folder is.
+    virtual void playSound(const std::string& name, PlayMode mode) = 0;
     virtual void stopSound() = 0;
     virtual void beep() = 0;
 
     virtual MessageAnswer showMessage(const MessageBox& box) = 0;
 
     virtual ScreenSize screenSize() = 0;
-    virtual std::string currentDirectory() = 0;
-    // The folder of pictures and sounds (ends in a separator) for a drive prefix.
-    virtual std::string dataFolder(const std::string& drivePrefix) = 0;
 
-    // The high-score store. A read that finds no usable file answers the default
+    // The high-score store. A read that finds no usable file answers the standard
     // table. A write answers the table now stored, which may hold more than was
     // written: the scores another game saved meanwhile.
-    virtual HighScoreAnswer readHighScores(const std::string& drivePrefix) = 0;
-    virtual HighScoreAnswer writeHighScores(const std::string& drivePrefix, const StoredHighScores& table,
-                                            HighScoreWrite how) = 0;
+    virtual HighScoreAnswer readHighScores() = 0;
+    virtual HighScoreAnswer writeHighScores(const StoredHighScores& table, HighScoreWrite how) = 0;
 
-    // Opens the read-me document at `path` with the desktop's viewer, without
-    // waiting. `failed` runs, at once or once the viewer has given up, when the
-    // document could not be shown.
-    virtual void openReadMe(const std::string& path, std::function<void()> failed) = 0;
+    // Opens the read-me document of the data folder, `name`, with the desktop's
+    // viewer, without waiting. `failed` runs, at once or once the viewer has given
+    // up, with the document's full path, when it could not be shown.
+    virtual void openReadMe(const std::string& name, std::function<void(const std::string& path)> failed) = 0;
 
     // Ends the program once the current handler has unwound.
     virtual void quit() = 0;

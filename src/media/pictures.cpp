@@ -2,9 +2,11 @@
 #include "media/pictures.h"
 
 #include "engine/media_files.h"
+#include "media/data_folder.h"
 #include "media/media_log.h"
 
 #include <QFileInfo>
+#include <QDir>
 #include <QImageReader>
 #include <QMutex>
 #include <QSet>
@@ -37,8 +39,10 @@ QImage loadPictureImage(const QString& path) {
     return image;
 }
 
-QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
-    if (devicePixelRatio > 1.0 && !path.isEmpty()) {
+QPixmap loadPicture(const QString& file, qreal devicePixelRatio) {
+    if (file.isEmpty()) return {};
+    const QString path = QDir(installedDataFolder()).filePath(file);
+    if (devicePixelRatio > 1.0) {
         // A data folder with only the ordinary pictures still works, enlarged.
         const QString fine = QString::fromStdString(files::fineName(path.toStdString()));
         if (QFileInfo::exists(fine)) {

@@ -17,6 +17,8 @@ QImage loadPictureImage(const QString& path);
 // twice as fine that lies beside the file ("logo@2x.bmp" beside "logo.bmp"), when
 // there is one, so the picture is as sharp as the text around it; the pixmap's
 // own ratio says which was read, so either shows at the picture's size in points.
-QPixmap loadPicture(const QString& path, qreal devicePixelRatio = 1.0);
+// `file` is a name of the data folder, or a whole path; nothing (a blank control)
+// for an empty name.
+QPixmap loadPicture(const QString& file, qreal devicePixelRatio = 1.0);
 
 }  // namespace ferlow::media

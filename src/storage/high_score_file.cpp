@@ -57,14 +57,15 @@ Target targetOf(const fs::path& file)
 // or why it could not be) or a file that cannot be read (and why).
 struct OnDisk {
     LoadStatus status = LoadStatus::Missing;
-    HighScoreTable table = defaultHighScores();
+    HighScoreTable table;  // the standard table unless the file holds one
     fs::path keptAside;
     std::string reason;
 };
 
-OnDisk readOnDisk(const fs::path& file)
+OnDisk readOnDisk(const fs::path& file, const HighScoreTable& standard)
 {
     OnDisk disk;
+    disk.table = standard;
     const detail::BoundedRead read = detail::readAtMost(file, kMaxHighScoreFileBytes);
     switch (read.outcome) {
     case detail::BoundedRead::Outcome::Missing:
@@ -90,7 +91,7 @@ OnDisk readOnDisk(const fs::path& file)
     return disk;
 }
 
-LoadResult loadFrom(const fs::path& file)
+LoadResult loadFrom(const fs::path& file, const HighScoreTable& standard)
 {
     const Target target = targetOf(file);
     const fs::path& source = target.refusal.empty() ? target.path : file;
@@ -99,7 +100,7 @@ LoadResult loadFrom(const fs::path& file)
     std::optional<detail::FileLock> lock;
     if (target.refusal.empty())
         lock.emplace(source);
-    const OnDisk disk = readOnDisk(source);
+    const OnDisk disk = readOnDisk(source, standard);
 
     LoadResult result{disk.table, disk.status, disk.keptAside, {}};
     if (disk.status == LoadStatus::Unreadable) {
@@ -137,7 +138,7 @@ SaveResult saveTo(const fs::path& file, const HighScoreTable& table, const HighS
     // What stands there is read first: a file that cannot be read holds scores the
     // save would wipe out, and a damaged one is kept aside as a load keeps it.
     SaveResult result{true, {}, table, {}};
-    const OnDisk disk = readOnDisk(target.path);
+    const OnDisk disk = readOnDisk(target.path, table);
     switch (disk.status) {
     case LoadStatus::Unreadable:
         return failed("the file there cannot be read (" + disk.reason + "), and saving would replace the scores it holds");
@@ -180,17 +181,17 @@ SaveResult guardedSave(const fs::path& file, const HighScoreTable& table, const 
 
 }  // namespace
 
-LoadResult loadHighScores(const fs::path& file)
+LoadResult loadHighScores(const fs::path& file, const HighScoreTable& standard)
 {
     if (file.empty())
-        return {defaultHighScores(), LoadStatus::Unreadable, {}, "There is no place to keep the high scores."};
+        return {standard, LoadStatus::Unreadable, {}, "There is no place to keep the high scores."};
     try {
-        return loadFrom(file);
+        return loadFrom(file, standard);
     } catch (const std::exception& e) {
-        return {defaultHighScores(), LoadStatus::Unreadable, {},
+        return {standard, LoadStatus::Unreadable, {},
                 "Cannot read the high scores from " + quoted(file) + ": " + e.what() + "."};
     } catch (...) {
-        return {defaultHighScores(), LoadStatus::Unreadable, {}, "Cannot read the high scores from " + quoted(file) + "."};
+        return {standard, LoadStatus::Unreadable, {}, "Cannot read the high scores from " + quoted(file) + "."};
     }
 }
 
@@ -201,7 +202,7 @@ SaveResult saveHighScores(const fs::path& file, const HighScoreTable& table)
 
 LoadResult HighScoreStore::load()
 {
-    LoadResult loaded = loadHighScores(file_);
+    LoadResult loaded = loadHighScores(file_, standard_);
     known_ = loaded.table;
     return loaded;
 }

@@ -16,7 +16,7 @@ inline constexpr std::size_t kMaxHighScoreFileBytes = 64 * 1024;
 
 enum class LoadStatus {
     Loaded,      // the table comes from the file
-    Missing,     // no file yet: the standard table
+    Missing,     // no file yet: the standard table (the game's, given to the load)
     Malformed,   // damaged file, kept aside (see keptAside): the standard table
     Unreadable,  // the file could not be read and was left alone: the standard table
 };
@@ -30,7 +30,8 @@ struct LoadResult {
 
 // Never writes the file. A damaged file is renamed to "ferlow.ini.bad" (or ".bad.1", ...)
 // so that the next save cannot wipe out scores someone may still want to recover.
-LoadResult loadHighScores(const std::filesystem::path& file);
+// `standard` is the table the game plays with when the file holds none.
+LoadResult loadHighScores(const std::filesystem::path& file, const HighScoreTable& standard);
 
 struct SaveResult {
     bool ok = false;
@@ -58,7 +59,11 @@ enum class SaveMode {
 // under a lock between games.
 class HighScoreStore {
 public:
-    explicit HighScoreStore(std::filesystem::path file) : file_(std::move(file)) {}
+    // `standard`: the game's table for a file that holds none.
+    HighScoreStore(std::filesystem::path file, const HighScoreTable& standard)
+        : file_(std::move(file)), standard_(standard), known_(standard)
+    {
+    }
 
     const std::filesystem::path& file() const { return file_; }
     LoadResult load();
@@ -66,7 +71,8 @@ public:
 
 private:
     std::filesystem::path file_;
-    HighScoreTable known_ = defaultHighScores();
+    HighScoreTable standard_;
+    HighScoreTable known_;
 };
 
 }  // namespace ferlow::storage

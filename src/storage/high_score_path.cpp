@@ -10,11 +10,10 @@ bool isAbsolute(std::string_view path) { return !path.empty() && path.front() ==
 
 }  // namespace
 
-std::filesystem::path highScoreFilePath(Platform platform, std::string_view drivePrefix,
-                                        const Environment& environment)
+std::filesystem::path highScoreFilePath(Platform platform, const Environment& environment)
 {
     if (platform == Platform::Windows) {
-        std::string path(drivePrefix);
+        std::string path = environment.currentDirectory.substr(0, 3);
         // "D:" alone would mean the current folder of drive D, not its root.
         if (!path.empty() && path.back() != '\\' && path.back() != '/')
             path += '\\';

@@ -1,4 +1,4 @@
-// The table a fresh install starts with, and merging two games' tables.
+// Merging two games' tables.
 #include "storage/high_score_table.h"
 
 #include "storage/high_score_format.h"
@@ -7,11 +7,6 @@
 #include <vector>
 
 namespace ferlow::storage {
-
-HighScoreTable defaultHighScores()
-{
-    return {{{5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {750, "Ferlow"}, {400, "Ferlow"}}};
-}
 
 HighScoreTable mergeHighScores(const HighScoreTable& onDisk, const HighScoreTable& known, const HighScoreTable& ours)
 {

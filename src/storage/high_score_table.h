@@ -1,5 +1,5 @@
-// The high-score table: five places, highest first, the table a fresh install starts
-// with, and how two games' tables come together.
+// The high-score table: five places, highest first, and how two games' tables come
+// together.
 #pragma once
 
 #include <array>
@@ -17,8 +17,6 @@ struct HighScore {
 };
 
 using HighScoreTable = std::array<HighScore, kHighScorePlaces>;
-
-HighScoreTable defaultHighScores();
 
 // What a save writes when another game may have saved since this one last read or
 // wrote the file (`known`): the table now on disk with this game's new entries (those in

@@ -4,7 +4,7 @@
 
 #include "engine/rules/difficulty.h"
 #include "engine/machine/machine.h"
-#include "game_driver.h"
+#include "support/game_driver.h"
 
 namespace ferlow {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "game_driver.h"
+#include "support/game_driver.h"
 
 namespace ferlow {
 namespace {

@@ -3,7 +3,7 @@
 // question.
 #include <gtest/gtest.h>
 
-#include "game_driver.h"
+#include "support/game_driver.h"
 
 namespace ferlow {
 namespace {

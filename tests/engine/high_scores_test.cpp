@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "engine/machine/machine.h"
-#include "fake_host.h"
-#include "game_driver.h"
+#include "support/fake_host.h"
+#include "support/game_driver.h"
 
 namespace ferlow {
 namespace {
@@ -162,7 +162,7 @@ TEST_F(HighScoresTest, ResetChangesMemoryOnlyAndSettlesTheCaptions)
     for (const auto& field : m.hsc.Txtnam) EXPECT_EQ(field.text, "Ferlow");
     // The face is refreshed and shown even while the window is hidden.
     EXPECT_TRUE(m.hsc.PicFace.visible);
-    EXPECT_EQ(m.hsc.PicFace.picture.file, "C:\\program files\\ferlow\\smile3.bmp");
+    EXPECT_EQ(m.hsc.PicFace.picture.file, "smile3.bmp");
 }
 
 TEST_F(HighScoresTest, ScoreCaptionsSettleToTheirStandardFormWhateverIsWritten)

@@ -55,7 +55,7 @@ TEST(Odds, TheReadmeTableIsTheProgramsOwn)
 }  // namespace
 }  // namespace ferlow
 
-#include "game_driver.h"
+#include "support/game_driver.h"
 
 namespace ferlow {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "game_driver.h"
+#include "support/game_driver.h"
 
 namespace ferlow {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/rules/instructions_text.h"
-#include "game_driver.h"
+#include "support/game_driver.h"
 
 namespace ferlow {
 namespace {

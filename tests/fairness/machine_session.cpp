@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "game_driver.h"
+#include "support/game_driver.h"
 
 namespace ferlow::fairness {
 

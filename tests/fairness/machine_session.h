@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/machine/machine.h"
-#include "fake_host.h"
+#include "support/fake_host.h"
 
 namespace ferlow::fairness {
 

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "fault_fixtures.h"
-#include "game_driver.h"
+#include "support/game_driver.h"
 #include "storage/high_score_format.h"
-#include "storage_host.h"
+#include "support/storage_host.h"
 
 namespace fs = std::filesystem;
 
@@ -18,7 +18,7 @@ class CloseMidHandler : public ::testing::Test {
 protected:
     ScratchFolder scratch;
     fs::path file = scratch.path() / "ferlow.ini";
-    StorageHost host{file};
+    test::StorageHost host{file};
     Machine m{host};
 
     void SetUp() override

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "engine/rules/amount_text.h"
-#include "fake_host.h"
-#include "game_driver.h"
+#include "support/fake_host.h"
+#include "support/game_driver.h"
 
 namespace fs = std::filesystem;
 

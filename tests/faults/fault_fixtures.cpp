@@ -1,7 +1,7 @@
 // A game into the high scores for the fault tests.
 #include "fault_fixtures.h"
 
-#include "game_driver.h"
+#include "support/game_driver.h"
 
 namespace ferlow::faults {
 

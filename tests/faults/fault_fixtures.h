@@ -10,18 +10,18 @@
 
 #include "engine/machine/machine.h"
 #include "storage/high_score_table.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace ferlow::faults {
 
 // The storage tests' scratch folder, whole-file helpers and child processes.
-using ScratchFolder = storage::testing::TempFolder;
-using storage::testing::ChildResult;
-using storage::testing::entriesOf;
-using storage::testing::inChild;
-using storage::testing::inChildren;
-using storage::testing::readBytes;
-using storage::testing::writeBytes;
+using ScratchFolder = test::TempFolder;
+using test::ChildResult;
+using test::entriesOf;
+using test::inChild;
+using test::inChildren;
+using test::readBytes;
+using test::writeBytes;
 
 // Scores the tests keep on disk before a game: a good game (730) lands third.
 storage::HighScoreTable keptScores();

@@ -17,9 +17,9 @@
 #include <unistd.h>
 
 #include "fault_fixtures.h"
-#include "game_driver.h"
+#include "support/game_driver.h"
 #include "storage/high_score_format.h"
-#include "storage_host.h"
+#include "support/storage_host.h"
 
 namespace fs = std::filesystem;
 
@@ -42,7 +42,7 @@ protected:
 
     // The failure was told to the player, and the game goes on: the windows are
     // unlocked and the next game plays and pays.
-    static void expectToldAndPlayingOn(Machine& m, StorageHost& host)
+    static void expectToldAndPlayingOn(Machine& m, test::StorageHost& host)
     {
         ASSERT_FALSE(m.ended());
         ASSERT_FALSE(host.messages.empty());
@@ -72,7 +72,7 @@ TEST_F(HighScoreFaults, ReadOnlyFolderKeepsTheOldFileAndTheGameGoesOn)
 
     const ChildResult child = inChild(
         [&] {
-            StorageHost host(file);
+            test::StorageHost host(file);
             Machine m(host);
             const int place = playIntoTheHighScores(m);
             if (host.lastLoad.status != storage::LoadStatus::Loaded) return std::string("the kept file did not load");
@@ -96,7 +96,7 @@ TEST_F(HighScoreFaults, ReadOnlyFolderKeepsTheOldFileAndTheGameGoesOn)
 
 TEST_F(HighScoreFaults, MissingFolderIsCreatedByTheFirstSave)
 {
-    StorageHost host(file);
+    test::StorageHost host(file);
     Machine m(host);
     const int place = playIntoTheHighScores(m);
     EXPECT_EQ(host.lastLoad.status, storage::LoadStatus::Missing);
@@ -113,7 +113,7 @@ TEST_F(HighScoreFaults, FileWhereTheFolderShouldBeIsLeftAlone)
 {
     fs::create_directories(folder.parent_path());
     writeBytes(folder, kKept);  // "ferlow" is a file holding someone's scores
-    StorageHost host(file);
+    test::StorageHost host(file);
     Machine m(host);
     const int place = playIntoTheHighScores(m);
     EXPECT_EQ(host.lastLoad.status, storage::LoadStatus::Missing);
@@ -129,7 +129,7 @@ TEST_F(HighScoreFaults, DirectoryInPlaceOfTheFileSurvivesWithWhatItHolds)
 {
     fs::create_directories(file);
     writeBytes(file / "scores.txt", kKept);
-    StorageHost host(file);
+    test::StorageHost host(file);
     Machine m(host);
     const int place = playIntoTheHighScores(m);
     EXPECT_EQ(host.lastLoad.status, storage::LoadStatus::Unreadable);
@@ -149,7 +149,7 @@ TEST_F(HighScoreFaults, BinaryGarbageIsKeptAsideWholeAndANewFileWritten)
     for (char& c : garbage) c = static_cast<char>(random());
     writeBytes(file, garbage);
 
-    StorageHost host(file);
+    test::StorageHost host(file);
     Machine m(host);
     const int place = playIntoTheHighScores(m);
     EXPECT_EQ(host.lastLoad.status, storage::LoadStatus::Malformed);
@@ -190,7 +190,7 @@ TEST_F(HighScoreFaults, ScoresOfAnySizeComeBackByteForByte)
         SCOPED_TRACE(c.what);
         fs::create_directories(folder);
         writeBytes(file, c.bytes);
-        StorageHost host(file);
+        test::StorageHost host(file);
         Machine m(host);
         test::startGame(m);
         ASSERT_EQ(host.lastLoad.status, storage::LoadStatus::Loaded);
@@ -216,7 +216,7 @@ TEST_F(HighScoreFaults, GamesRunningAtOnceLoseNoScore)
     constexpr int kGames = 3;
     constexpr int kRounds = 12;
     const std::vector<ChildResult> games = inChildren(kGames, [&](int game) {
-        StorageHost host(file);
+        test::StorageHost host(file);
         Machine m(host);
         test::startGame(m);
         std::mt19937_64 random(static_cast<std::uint64_t>(game) * 7919 + 1);
@@ -270,7 +270,7 @@ TEST_F(HighScoreFaults, HundredMegabyteFileIsJudgedQuicklyAndKeptAside)
     struct stat before {};
     ASSERT_EQ(::stat(file.c_str(), &before), 0);
 
-    StorageHost host(file);
+    test::StorageHost host(file);
     Machine m(host);
     const auto start = std::chrono::steady_clock::now();
     test::startGame(m);
@@ -290,7 +290,7 @@ TEST_F(HighScoreFaults, HundredMegabyteFileWithScoresAtTheStartKeepsThem)
 {
     keepScoresOnDisk();
     ASSERT_EQ(::truncate(file.c_str(), 100L * 1024 * 1024), 0);
-    StorageHost host(file);
+    test::StorageHost host(file);
     Machine m(host);
     const int place = playIntoTheHighScores(m);
     EXPECT_EQ(host.lastLoad.status, storage::LoadStatus::Loaded);
@@ -308,7 +308,7 @@ TEST_F(HighScoreFaults, HundredMegabyteFileWithScoresAtTheStartKeepsThem)
 TEST_F(HighScoreFaults, SaveKilledAtAnyMomentLeavesAWholeTable)
 {
     keepScoresOnDisk();
-    StorageHost host(file);
+    test::StorageHost host(file);
     Machine m(host);
     test::startGame(m);
     ASSERT_EQ(host.lastLoad.status, storage::LoadStatus::Loaded);
@@ -352,7 +352,7 @@ TEST_F(HighScoreFaults, SaveKilledAtAnyMomentLeavesAWholeTable)
         ASSERT_TRUE(bytes == kKept || bytes == otherBytes) << "seed " << seed << ", round " << rounds << ":\n" << bytes;
         sawOther += bytes == otherBytes ? 1 : 0;
 
-        StorageHost next(file);
+        test::StorageHost next(file);
         Machine restarted(next);
         test::startGame(restarted);
         ASSERT_EQ(next.lastLoad.status, storage::LoadStatus::Loaded) << "seed " << seed << ", round " << rounds;

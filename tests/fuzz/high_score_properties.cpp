@@ -1,4 +1,5 @@
 // Checks of the high-score file's reader and writer against each other.
+#include "support/tables.h"
 #include "high_score_properties.h"
 
 #include <algorithm>
@@ -121,7 +122,7 @@ std::optional<std::string> checkLoadFromFile(std::string_view bytes, const fs::p
     const fs::path file = folder / "ferlow.ini";
     if (!writeAll(file, bytes)) return "cannot write the test file " + file.string();
     const auto parsed = storage::parseHighScores(bytes);
-    const storage::LoadResult loaded = storage::loadHighScores(file);
+    const storage::LoadResult loaded = storage::loadHighScores(file, test::standardTable());
 
     if (parsed) {
         if (loaded.status != storage::LoadStatus::Loaded)
@@ -132,7 +133,7 @@ std::optional<std::string> checkLoadFromFile(std::string_view bytes, const fs::p
 
         const storage::SaveResult saved = storage::saveHighScores(file, loaded.table);
         if (!saved.ok) return "saving the loaded table failed: " + saved.error;
-        const storage::LoadResult again = storage::loadHighScores(file);
+        const storage::LoadResult again = storage::loadHighScores(file, test::standardTable());
         if (again.status != storage::LoadStatus::Loaded || again.table != loaded.table)
             return "saved table loads as " + describe(again.table);
         if (entriesOf(folder) != std::vector<std::string>{"ferlow.ini"}) return "saving left other files";
@@ -141,7 +142,7 @@ std::optional<std::string> checkLoadFromFile(std::string_view bytes, const fs::p
 
     if (loaded.status != storage::LoadStatus::Malformed)
         return "a file that does not parse was not judged damaged: " + loaded.error;
-    if (loaded.table != storage::defaultHighScores()) return "a damaged file gave " + describe(loaded.table);
+    if (loaded.table != test::standardTable()) return "a damaged file gave " + describe(loaded.table);
     if (loaded.keptAside != folder / "ferlow.ini.bad") return "kept aside as " + loaded.keptAside.string();
     if (entriesOf(folder) != std::vector<std::string>{"ferlow.ini.bad"})
         return "after keeping a damaged file aside the folder holds something else";

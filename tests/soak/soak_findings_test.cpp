@@ -5,8 +5,8 @@
 #include <numeric>
 
 #include "engine/machine/machine.h"
-#include "fake_host.h"
-#include "game_driver.h"
+#include "support/fake_host.h"
+#include "support/game_driver.h"
 
 namespace ferlow::soak {
 namespace {

@@ -1,8 +1,9 @@
 // Tests for files that cannot be read or written, or must not be: the player's data must
 // survive and the failure must be reported, never hidden.
+#include "support/tables.h"
 #include "storage/high_score_file.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,10 +23,10 @@ namespace fs = std::filesystem;
 namespace ferlow::storage {
 namespace {
 
-using testing::entriesOf;
-using testing::readBytes;
-using testing::TempFolder;
-using testing::writeBytes;
+using test::entriesOf;
+using test::readBytes;
+using test::TempFolder;
+using test::writeBytes;
 
 const HighScoreTable kNewScores{{{250000, "Anna"}, {40000, "Bo"}, {32768, "Cy"}, {1, "Di"}, {0, "Ed"}}};
 
@@ -43,9 +44,9 @@ TEST(HighScoreFileFailure, DirectoryInPlaceOfTheFileIsUnreadableAndSurvivesASave
     fs::create_directory(file);
     writeBytes(file / "keep.txt", "precious");
 
-    const LoadResult loaded = loadHighScores(file);
+    const LoadResult loaded = loadHighScores(file, test::standardTable());
     EXPECT_EQ(loaded.status, LoadStatus::Unreadable);
-    EXPECT_EQ(loaded.table, defaultHighScores());
+    EXPECT_EQ(loaded.table, test::standardTable());
     EXPECT_NE(loaded.error.find(file.string()), std::string::npos) << loaded.error;
     EXPECT_TRUE(loaded.keptAside.empty());
 
@@ -61,9 +62,9 @@ TEST(HighScoreFileFailure, PipeInPlaceOfTheFileIsUnreadableWithoutBlocking)
     const fs::path file = folder / "ferlow.ini";
     ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
 
-    const LoadResult loaded = loadHighScores(file);
+    const LoadResult loaded = loadHighScores(file, test::standardTable());
     EXPECT_EQ(loaded.status, LoadStatus::Unreadable);
-    EXPECT_EQ(loaded.table, defaultHighScores());
+    EXPECT_EQ(loaded.table, test::standardTable());
     EXPECT_TRUE(fs::is_fifo(file));
 }
 
@@ -90,17 +91,17 @@ TEST(HighScoreFileFailure, FileThatCannotBeReadIsNeverSavedOver)
         writeBytes(file, formatHighScores(kNewScores));
         if (root) {
             fs::permissions(folder.path(), fs::perms::group_exec | fs::perms::others_exec, fs::perm_options::add);
-            ASSERT_EQ(::chown(folder.path().c_str(), testing::kNobody, testing::kNobody), 0);
+            ASSERT_EQ(::chown(folder.path().c_str(), test::kNobody, test::kNobody), 0);
             if (!c.rootsFile) {
-                ASSERT_EQ(::chown(file.c_str(), testing::kNobody, testing::kNobody), 0);
+                ASSERT_EQ(::chown(file.c_str(), test::kNobody, test::kNobody), 0);
             }
         }
         fs::permissions(file, c.mode);
 
-        const testing::ChildResult child = testing::inChild(
+        const test::ChildResult child = test::inChild(
             [&] {
-                const LoadResult loaded = loadHighScores(file);
-                if (loaded.status != LoadStatus::Unreadable || loaded.table != defaultHighScores())
+                const LoadResult loaded = loadHighScores(file, test::standardTable());
+                if (loaded.status != LoadStatus::Unreadable || loaded.table != test::standardTable())
                     return std::string("the file did not load as unreadable");
                 if (loaded.error.find(std::strerror(EACCES)) == std::string::npos)
                     return "the load does not say why: " + loaded.error;
@@ -143,7 +144,7 @@ std::map<std::string, std::string> snapshot(const fs::path& folder)
 // its place, or at the end of a symbolic link there, stays as it is and the save fails.
 TEST(HighScoreFileFailure, SaveWritesOverNothingButAWritableRegularFile)
 {
-    const std::string oldBytes = formatHighScores(defaultHighScores());
+    const std::string oldBytes = formatHighScores(test::standardTable());
     const auto readOnly = [&](const fs::path& at) {
         writeBytes(at, oldBytes);
         fs::permissions(at, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -213,11 +214,11 @@ TEST(HighScoreFileFailure, UnwritableFolderFailsCleanly)
     const fs::path scores = folder / "scores";
     fs::path file = scores / "ferlow.ini";
     fs::create_directory(scores);
-    const std::string oldBytes = formatHighScores(defaultHighScores());
+    const std::string oldBytes = formatHighScores(test::standardTable());
     writeBytes(file, oldBytes);
 
     int reason = EACCES;
-    if (testing::permissionsAreIgnored(folder.path())) {
+    if (test::permissionsAreIgnored(folder.path())) {
         // Running as root: a regular file where the folder should be stops any user.
         file = folder / "scores" / "ferlow.ini" / "ferlow.ini";
         reason = ENOTDIR;
@@ -237,7 +238,7 @@ TEST(HighScoreFileFailure, FileInPlaceOfTheFolderFailsCleanly)
     writeBytes(folder / "ferlow", "not a folder");
     const fs::path file = folder / "ferlow" / "ferlow.ini";
 
-    EXPECT_EQ(loadHighScores(file).status, LoadStatus::Missing);
+    EXPECT_EQ(loadHighScores(file, test::standardTable()).status, LoadStatus::Missing);
     expectFailureNaming(saveHighScores(file, kNewScores), file, ENOTDIR);
     EXPECT_EQ(readBytes(folder / "ferlow"), "not a folder");
     EXPECT_EQ(entriesOf(folder.path()), std::set<std::string>{"ferlow"});
@@ -249,7 +250,7 @@ TEST(HighScoreFileFailure, WriteFailingHalfwayLeavesTheOldFile)
 {
     TempFolder folder;
     const fs::path file = folder / "ferlow.ini";
-    const std::string oldBytes = formatHighScores(defaultHighScores());
+    const std::string oldBytes = formatHighScores(test::standardTable());
     writeBytes(file, oldBytes);
 
     const pid_t child = ::fork();

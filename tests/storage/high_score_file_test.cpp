@@ -1,7 +1,8 @@
 // Tests for loading and saving ferlow.ini on disk: round trips, missing and damaged files.
+#include "support/tables.h"
 #include "storage/high_score_file.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,10 @@ namespace fs = std::filesystem;
 namespace ferlow::storage {
 namespace {
 
-using testing::entriesOf;
-using testing::readBytes;
-using testing::TempFolder;
-using testing::writeBytes;
+using test::entriesOf;
+using test::readBytes;
+using test::TempFolder;
+using test::writeBytes;
 
 const HighScoreTable kBigScores{{{std::numeric_limits<std::int64_t>::max(), "Max"},
                                  {250000, "Quarter"},
@@ -35,7 +36,7 @@ protected:
     void expectDefaultsBecause(const LoadResult& result, LoadStatus status)
     {
         EXPECT_EQ(result.status, status);
-        EXPECT_EQ(result.table, defaultHighScores());
+        EXPECT_EQ(result.table, test::standardTable());
     }
 };
 
@@ -43,7 +44,7 @@ TEST_F(HighScoreFile, MissingFileGivesDefaultsAndWritesNothing)
 {
     const fs::path nested = folder / "not" / "there" / "ferlow.ini";
     for (const fs::path& path : {file, nested}) {
-        const LoadResult result = loadHighScores(path);
+        const LoadResult result = loadHighScores(path, test::standardTable());
         expectDefaultsBecause(result, LoadStatus::Missing);
         EXPECT_TRUE(result.error.empty());
         EXPECT_TRUE(result.keptAside.empty());
@@ -58,7 +59,7 @@ TEST_F(HighScoreFile, SavedFileLoadsAndSavesBackByteForByte)
     const std::string written = readBytes(file);
     EXPECT_EQ(written, formatHighScores(kBigScores));
 
-    const LoadResult loaded = loadHighScores(file);
+    const LoadResult loaded = loadHighScores(file, test::standardTable());
     EXPECT_EQ(loaded.status, LoadStatus::Loaded);
     EXPECT_EQ(loaded.table, kBigScores);
     EXPECT_TRUE(loaded.error.empty());
@@ -72,7 +73,7 @@ TEST_F(HighScoreFile, LoadingDoesNotRewriteTheFile)
 {
     const std::string handEdited = " 400 Ed\n  5000   Ann  \n 750 Di\n 2000 Bo\n 1000 Cy\nnotes\n";
     writeBytes(file, handEdited);
-    const LoadResult result = loadHighScores(file);
+    const LoadResult result = loadHighScores(file, test::standardTable());
     EXPECT_EQ(result.status, LoadStatus::Loaded);
     EXPECT_EQ(result.table[0], (HighScore{5000, "Ann"}));
     EXPECT_EQ(readBytes(file), handEdited);
@@ -82,9 +83,9 @@ TEST_F(HighScoreFile, LoadingDoesNotRewriteTheFile)
 TEST_F(HighScoreFile, SaveCreatesMissingFolders)
 {
     const fs::path deep = folder / "home" / ".local" / "share" / "ferlow" / "ferlow.ini";
-    const SaveResult saved = saveHighScores(deep, defaultHighScores());
+    const SaveResult saved = saveHighScores(deep, test::standardTable());
     ASSERT_TRUE(saved.ok) << saved.error;
-    EXPECT_EQ(readBytes(deep), formatHighScores(defaultHighScores()));
+    EXPECT_EQ(readBytes(deep), formatHighScores(test::standardTable()));
     EXPECT_EQ(entriesOf(deep.parent_path()), std::set<std::string>{"ferlow.ini"});
 }
 
@@ -103,7 +104,7 @@ TEST_F(HighScoreFile, DamagedFilesGiveDefaultsAndAreKeptAsideIntact)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         writeBytes(file, c.bytes);
-        const LoadResult result = loadHighScores(file);
+        const LoadResult result = loadHighScores(file, test::standardTable());
         expectDefaultsBecause(result, LoadStatus::Malformed);
         EXPECT_EQ(result.keptAside, fs::path(file.string() + ".bad"));
         EXPECT_NE(result.error.find(result.keptAside.string()), std::string::npos) << result.error;
@@ -119,18 +120,18 @@ TEST_F(HighScoreFile, LaterDamagedFilesNeverOverwriteEarlierAsideCopies)
     const std::string second = "second damaged file\n";
     const std::string third = "third damaged file\n";
     writeBytes(file, first);
-    EXPECT_EQ(loadHighScores(file).keptAside, fs::path(file.string() + ".bad"));
+    EXPECT_EQ(loadHighScores(file, test::standardTable()).keptAside, fs::path(file.string() + ".bad"));
     writeBytes(file, second);
-    EXPECT_EQ(loadHighScores(file).keptAside, fs::path(file.string() + ".bad.1"));
+    EXPECT_EQ(loadHighScores(file, test::standardTable()).keptAside, fs::path(file.string() + ".bad.1"));
     writeBytes(file, third);
-    EXPECT_EQ(loadHighScores(file).keptAside, fs::path(file.string() + ".bad.2"));
+    EXPECT_EQ(loadHighScores(file, test::standardTable()).keptAside, fs::path(file.string() + ".bad.2"));
 
     EXPECT_EQ(readBytes(file.string() + ".bad"), first);
     EXPECT_EQ(readBytes(file.string() + ".bad.1"), second);
     EXPECT_EQ(readBytes(file.string() + ".bad.2"), third);
 
     // The next save starts a fresh file and leaves the aside copies alone.
-    ASSERT_TRUE(saveHighScores(file, defaultHighScores()).ok);
+    ASSERT_TRUE(saveHighScores(file, test::standardTable()).ok);
     EXPECT_EQ(readBytes(file.string() + ".bad"), first);
     EXPECT_EQ(entriesOf(folder.path()),
               (std::set<std::string>{"ferlow.ini", "ferlow.ini.bad", "ferlow.ini.bad.1", "ferlow.ini.bad.2"}));
@@ -156,7 +157,7 @@ TEST_F(HighScoreFile, HugeFilesAreJudgedByTheirFirstBytesOnly)
         writeBytes(file, c.head);
         fs::resize_file(file, k100MB);
         const auto start = std::chrono::steady_clock::now();
-        const LoadResult result = loadHighScores(file);
+        const LoadResult result = loadHighScores(file, test::standardTable());
         const auto took = std::chrono::steady_clock::now() - start;
         EXPECT_LT(took, std::chrono::seconds(1));
         EXPECT_EQ(result.status, c.expected);
@@ -164,7 +165,7 @@ TEST_F(HighScoreFile, HugeFilesAreJudgedByTheirFirstBytesOnly)
             EXPECT_EQ(result.table[0], (HighScore{9000, "Ann"}));
             EXPECT_EQ(fs::file_size(file), k100MB);
         } else {
-            EXPECT_EQ(result.table, defaultHighScores());
+            EXPECT_EQ(result.table, test::standardTable());
             EXPECT_EQ(fs::file_size(result.keptAside), k100MB);
             fs::remove(result.keptAside);
         }
@@ -176,7 +177,7 @@ TEST_F(HighScoreFile, LongFifthLineWithinTheReadLimitIsAccepted)
 {
     const std::string longName(kMaxHighScoreFileBytes - 100, 'E');
     writeBytes(file, " 5000 A\r\n 2000 B\r\n 1000 C\r\n 750 D\r\n 400 " + longName + "\r\n");
-    const LoadResult result = loadHighScores(file);
+    const LoadResult result = loadHighScores(file, test::standardTable());
     EXPECT_EQ(result.status, LoadStatus::Loaded);
     EXPECT_EQ(result.table[4], (HighScore{400, longName}));
 }
@@ -185,7 +186,7 @@ TEST_F(HighScoreFile, SaveThroughASymbolicLinkUpdatesItsTarget)
 {
     const fs::path real = folder / "synced" / "scores.ini";
     fs::create_directory(real.parent_path());
-    writeBytes(real, formatHighScores(defaultHighScores()));
+    writeBytes(real, formatHighScores(test::standardTable()));
     fs::create_symlink(real, file);
 
     ASSERT_TRUE(saveHighScores(file, kBigScores).ok);
@@ -196,7 +197,7 @@ TEST_F(HighScoreFile, SaveThroughASymbolicLinkUpdatesItsTarget)
 
 TEST_F(HighScoreFile, SaveKeepsThePermissionsOfTheFileItReplaces)
 {
-    writeBytes(file, formatHighScores(defaultHighScores()));
+    writeBytes(file, formatHighScores(test::standardTable()));
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(saveHighScores(file, kBigScores).ok);
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -215,7 +216,7 @@ TEST_F(HighScoreFile, TemporaryFilesOfKilledWritersAreSweptByTheNextSave)
     for (const std::string& name : {deadWriter, liveWriter, unrelated})
         writeBytes(folder / name, " 1 half-writ");
 
-    ASSERT_TRUE(saveHighScores(file, defaultHighScores()).ok);
+    ASSERT_TRUE(saveHighScores(file, test::standardTable()).ok);
     EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"ferlow.ini", liveWriter, unrelated}));
 }
 
@@ -223,11 +224,11 @@ TEST_F(HighScoreFile, TemporaryFilesOfKilledWritersAreSweptByTheNextSave)
 // wrote, a game that only shows its stale table wipes nothing, and a reset resets.
 TEST_F(HighScoreFile, GamesSharingTheFileKeepEachOthersScores)
 {
-    ASSERT_TRUE(saveHighScores(file, defaultHighScores()).ok);
-    HighScoreStore first(file);
-    HighScoreStore second(file);
-    ASSERT_EQ(first.load().table, defaultHighScores());
-    ASSERT_EQ(second.load().table, defaultHighScores());
+    ASSERT_TRUE(saveHighScores(file, test::standardTable()).ok);
+    HighScoreStore first(file, test::standardTable());
+    HighScoreStore second(file, test::standardTable());
+    ASSERT_EQ(first.load().table, test::standardTable());
+    ASSERT_EQ(second.load().table, test::standardTable());
 
     const HighScoreTable firstsGame{{{6000, "Ann"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {750, "Ferlow"}}};
     const HighScoreTable secondsGame{{{5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {900, "Bo"}, {750, "Ferlow"}}};
@@ -239,20 +240,20 @@ TEST_F(HighScoreFile, GamesSharingTheFileKeepEachOthersScores)
     EXPECT_EQ(first.save(firstsGame, SaveMode::Merge).table, both);
     EXPECT_EQ(readBytes(file), formatHighScores(both));
 
-    EXPECT_EQ(first.save(defaultHighScores(), SaveMode::Replace).table, defaultHighScores());
-    EXPECT_EQ(second.save(both, SaveMode::Merge).table, defaultHighScores());
-    EXPECT_EQ(readBytes(file), formatHighScores(defaultHighScores()));
+    EXPECT_EQ(first.save(test::standardTable(), SaveMode::Replace).table, test::standardTable());
+    EXPECT_EQ(second.save(both, SaveMode::Merge).table, test::standardTable());
+    EXPECT_EQ(readBytes(file), formatHighScores(test::standardTable()));
     EXPECT_EQ(entriesOf(folder.path()), std::set<std::string>{"ferlow.ini"});
 }
 
 TEST(HighScoreFileNoPath, EmptyPathLoadsDefaultsAndCannotBeSaved)
 {
-    const LoadResult loaded = loadHighScores({});
+    const LoadResult loaded = loadHighScores({}, test::standardTable());
     EXPECT_EQ(loaded.status, LoadStatus::Unreadable);
-    EXPECT_EQ(loaded.table, defaultHighScores());
+    EXPECT_EQ(loaded.table, test::standardTable());
     EXPECT_FALSE(loaded.error.empty());
 
-    const SaveResult saved = saveHighScores({}, defaultHighScores());
+    const SaveResult saved = saveHighScores({}, test::standardTable());
     EXPECT_FALSE(saved.ok);
     EXPECT_FALSE(saved.error.empty());
 }

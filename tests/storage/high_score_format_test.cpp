@@ -1,4 +1,5 @@
 // Tests for the byte format of ferlow.ini: writing, reading, trimming and rejecting damage.
+#include "support/tables.h"
 #include "storage/high_score_format.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ std::size_t count(std::string_view text, std::string_view what)
 
 TEST(HighScoreFormat, DefaultTableIsByteExact)
 {
-    EXPECT_EQ(formatHighScores(defaultHighScores()),
+    EXPECT_EQ(formatHighScores(test::standardTable()),
               " 5000 Ferlow\r\n 2000 Ferlow\r\n 1000 Ferlow\r\n 750 Ferlow\r\n 400 Ferlow\r\n");
 }
 
@@ -55,7 +56,7 @@ TEST(HighScoreFormat, FileFromTheSixteenBitEraReadsAndWritesBackUnchanged)
 
 TEST(HighScoreFormat, NamesAreTrimmedOnWriteAndOnRead)
 {
-    HighScoreTable table = defaultHighScores();
+    HighScoreTable table = test::standardTable();
     table[0].name = "   Anna   ";
     table[1].name = "\t Bo \t";
     table[2].name = "    ";
@@ -72,7 +73,7 @@ TEST(HighScoreFormat, NamesAreTrimmedOnWriteAndOnRead)
 
 TEST(HighScoreFormat, NamesCannotBreakTheLineFormat)
 {
-    HighScoreTable table = defaultHighScores();
+    HighScoreTable table = test::standardTable();
     table[0].name = "An,na";
     table[1].name = "\"Bo\"";
     table[2].name = "Cl\r\n 99 Fake\r\naus";
@@ -96,7 +97,7 @@ TEST(HighScoreFormat, NamesCannotBreakTheLineFormat)
 
 TEST(HighScoreFormat, EightBitNamesAreKept)
 {
-    HighScoreTable table = defaultHighScores();
+    HighScoreTable table = test::standardTable();
     table[0].name = "Zo\xC3\xAB";  // UTF-8
     table[1].name = "J\xF6rg";     // Latin-1
     const auto read = parseHighScores(formatHighScores(table));

@@ -10,34 +10,34 @@ namespace fs = std::filesystem;
 
 TEST(HighScorePath, WindowsUsesProgramFilesOnTheGivenDrive)
 {
-    EXPECT_EQ(highScoreFilePath(Platform::Windows, "D:\\", {"/ignored", "/ignored"}).string(),
+    EXPECT_EQ(highScoreFilePath(Platform::Windows, {"/ignored", "/ignored", "D:\\Games\\Keno"}).string(),
               "D:\\program files\\ferlow\\ferlow.ini");
-    EXPECT_EQ(highScoreFilePath(Platform::Windows, "C:\\", {}).string(), "C:\\program files\\ferlow\\ferlow.ini");
+    EXPECT_EQ(highScoreFilePath(Platform::Windows, {{}, {}, "C:\\"}).string(), "C:\\program files\\ferlow\\ferlow.ini");
     // A bare drive letter means the root of that drive.
-    EXPECT_EQ(highScoreFilePath(Platform::Windows, "D:", {}).string(), "D:\\program files\\ferlow\\ferlow.ini");
+    EXPECT_EQ(highScoreFilePath(Platform::Windows, {{}, {}, "D:"}).string(), "D:\\program files\\ferlow\\ferlow.ini");
 }
 
 TEST(HighScorePath, LinuxPrefersAnAbsoluteXdgDataHome)
 {
-    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"/data/anna", "/home/anna"}), "/data/anna/ferlow/ferlow.ini");
-    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"/data/anna/", "/home/anna"}), "/data/anna/ferlow/ferlow.ini");
-    EXPECT_EQ(highScoreFilePath(Platform::Linux, "C:\\", {"/data/anna", ""}), "/data/anna/ferlow/ferlow.ini");
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, {"/data/anna", "/home/anna", {}}), "/data/anna/ferlow/ferlow.ini");
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, {"/data/anna/", "/home/anna", {}}), "/data/anna/ferlow/ferlow.ini");
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, {"/data/anna", "", "C:\\"}), "/data/anna/ferlow/ferlow.ini");
 }
 
 TEST(HighScorePath, LinuxFallsBackToHomeWhenXdgDataHomeIsEmptyOrRelative)
 {
     const fs::path inHome = "/home/anna/.local/share/ferlow/ferlow.ini";
-    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"", "/home/anna"}), inHome);
-    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"data", "/home/anna"}), inHome);
-    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"./share", "/home/anna"}), inHome);
-    EXPECT_EQ(highScoreFilePath(Platform::Linux, "", {"~/share", "/home/anna"}), inHome);
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, {"", "/home/anna", {}}), inHome);
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, {"data", "/home/anna", {}}), inHome);
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, {"./share", "/home/anna", {}}), inHome);
+    EXPECT_EQ(highScoreFilePath(Platform::Linux, {"~/share", "/home/anna", {}}), inHome);
 }
 
 TEST(HighScorePath, LinuxWithoutAUsableHomeHasNoPath)
 {
-    EXPECT_TRUE(highScoreFilePath(Platform::Linux, "", {"", ""}).empty());
-    EXPECT_TRUE(highScoreFilePath(Platform::Linux, "", {"relative", ""}).empty());
-    EXPECT_TRUE(highScoreFilePath(Platform::Linux, "", {"", "relative/home"}).empty());
+    EXPECT_TRUE(highScoreFilePath(Platform::Linux, {"", "", {}}).empty());
+    EXPECT_TRUE(highScoreFilePath(Platform::Linux, {"relative", "", {}}).empty());
+    EXPECT_TRUE(highScoreFilePath(Platform::Linux, {"", "relative/home", {}}).empty());
 }
 
 TEST(HighScorePath, SaysWhyThereIsNoPath)
@@ -56,7 +56,7 @@ TEST(HighScorePath, SaysWhyThereIsNoPath)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.environment.xdgDataHome + " | " + c.environment.home);
         EXPECT_EQ(whyNoHighScorePath(c.environment), c.why);
-        EXPECT_EQ(highScoreFilePath(Platform::Linux, "", c.environment).empty(), !c.why.empty());
+        EXPECT_EQ(highScoreFilePath(Platform::Linux, c.environment).empty(), !c.why.empty());
     }
 }
 

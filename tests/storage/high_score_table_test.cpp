@@ -1,5 +1,6 @@
 // Tests for merging two games' tables: what one game saves must never drop a score
 // another game saved since the first one last read or wrote the file.
+#include "support/tables.h"
 #include "storage/high_score_table.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +28,8 @@ TEST(HighScoreMerge, NewEntriesGoIntoWhatIsOnDiskAndNothingSavedElsewhereIsLost)
         {"of equal scores the one on disk comes first", otherSaved, kRead, oursWith750,
          {{{900, "Ada"}, {800, "Bea"}, {750, "Oth"}, {750, "Us"}, {700, "Cid"}}}},
         {"an entry saved before is not new again", otherSaved, oursWith760, oursWith760, otherSaved},
-        {"a reset by the other game stays: known entries do not come back", defaultHighScores(), kRead, kRead,
-         defaultHighScores()},
+        {"a reset by the other game stays: known entries do not come back", test::standardTable(), kRead, kRead,
+         test::standardTable()},
         {"an equal score with an equal name is a second entry", kRead, kRead,
          {{{900, "Ada"}, {800, "Bea"}, {700, "Cid"}, {600, "Dot"}, {600, "Dot"}}},
          {{{900, "Ada"}, {800, "Bea"}, {700, "Cid"}, {600, "Dot"}, {600, "Dot"}}}},

@@ -1,8 +1,9 @@
 // Kills a process in the middle of saving, many times over, and checks the file is always
 // whole: either the old table or the new one.
+#include "support/tables.h"
 #include "storage/high_score_file.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +17,15 @@
 namespace ferlow::storage {
 namespace {
 
-using testing::entriesOf;
-using testing::readBytes;
-using testing::TempFolder;
+using test::entriesOf;
+using test::readBytes;
+using test::TempFolder;
 
 TEST(InterruptedSave, KilledWriterLeavesTheOldOrTheNewFileWhole)
 {
     TempFolder folder;
     const auto file = folder / "ferlow.ini";
-    const HighScoreTable first = defaultHighScores();
+    const HighScoreTable first = test::standardTable();
     const HighScoreTable second{
         {{987654321, "Anna"}, {250000, "Bartholomew"}, {32768, "Cy"}, {-32768, "Dorothea"}, {-987654321, "Ed"}}};
     const std::string firstBytes = formatHighScores(first);

@@ -58,7 +58,7 @@ TEST_F(AccessKeys, EveryMenuShortcutTriggersItsItemWhileEnabled)
     int tried = 0;
     for (std::size_t i = 0; i < kMenuCount; ++i) {
         if (tree[i].shortcut.empty()) continue;
-        UiHost gameHost;
+        FakeHost gameHost;
         Machine game{gameHost};
         auto gameViews = std::make_unique<ui::Views>(game);
         gameViews->run([&] { game.startUp(); });

@@ -184,7 +184,7 @@ TEST_F(BoardKeyboard, SpacePicksTheRingedNumberAndEnterTakesItBack)
 // until ten picks lock it, and again after a draw with red and purple balls.
 TEST_F(BoardKeyboard, AKeyboardPressDoesWhatAMousePressDoesOnEveryNumber)
 {
-    UiHost mouseHost;
+    FakeHost mouseHost;
     Machine mouseGame{mouseHost};
     auto mouseViews = std::make_unique<ui::Views>(mouseGame);
     mouseViews->run([&] { mouseGame.startUp(); });

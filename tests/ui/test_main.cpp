@@ -10,6 +10,8 @@ int main(int argc, char** argv)
 {
     // Defaults for running the binary by hand; CTest sets the same.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The windows show the pictures the build made.
+    setenv("FERLOW_DATA_DIR", FERLOW_DATA_DIR, 0);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

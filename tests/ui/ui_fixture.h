@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "engine/machine/machine.h"
-#include "fake_host.h"
+#include "support/fake_host.h"
 #include "ui/dialogs/ferlowopnscr.h"
 #include "ui/dialogs/ferlowprize.h"
 #include "ui/dialogs/frm_insferlow.h"
@@ -23,12 +23,6 @@
 #include "ui/views.h"
 
 namespace ferlow::test {
-
-// Pictures come from the build tree's data folder, so the windows show them.
-class UiHost : public FakeHost {
-public:
-    std::string dataFolder(const std::string&) override { return std::string(FERLOW_DATA_DIR) + "/"; }
-};
 
 class UiTest : public ::testing::Test {
 protected:
@@ -62,7 +56,7 @@ protected:
     // keys need; fails the test if it never becomes active.
     void activate(QWidget* window);
 
-    UiHost host;
+    FakeHost host;
     Machine m{host};
     std::unique_ptr<ui::Views> views = std::make_unique<ui::Views>(m);
 };

@@ -29,7 +29,7 @@ void Machine::openBetDialog()
 {
     applyDifficulty();
     state.creditCountFrom = 1;
-    main.Cmdbet.face.show(dataFile(files::kPlating));
+    main.Cmdbet.face.show(files::kPlating);
     if (state.statsResetPending) {
         resetNumberStats();
         state.statsResetPending = false;

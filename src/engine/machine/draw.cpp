@@ -17,7 +17,7 @@ void Machine::runDraw()
     const unsigned game = gameNumber_;
     drawing_ = true;
     main.CmdPlay.enabled = false;
-    main.CmdPlay.face.show(dataFile(files::kPlating));
+    main.CmdPlay.face.show(files::kPlating);
     main.window.pointer = Pointer::ArrowHourglass;
     advanceTurn();
     showBet();
@@ -50,10 +50,10 @@ void Machine::runDraw()
         if (!marker.visible) {
             marker.setImage(ListImage::Drawn);
             marker.visible = true;
-            host_.playSound(dataFile(files::kBallSound), PlayMode::Async);
+            host_.playSound(files::kBallSound, PlayMode::Async);
             continue;
         }
-        host_.playSound(dataFile(files::kHitSound), PlayMode::Async);
+        host_.playSound(files::kHitSound, PlayMode::Async);
         ++state.hits;
         showHits();
         marker.setImage(ListImage::Hit);
@@ -102,15 +102,15 @@ void Machine::advanceTurn()
     const double t = state.turn;
     const double limit = state.turnLimit;
     if (t == limit * 20 / 100) {
-        main.PicShow.picture.show(dataFile(files::kHourglass[1]));
+        main.PicShow.picture.show(files::kHourglass[1]);
     } else if (t == limit * 40 / 100) {
-        main.PicShow.picture.show(dataFile(files::kHourglass[2]));
+        main.PicShow.picture.show(files::kHourglass[2]);
     } else if (t == limit * 60 / 100) {
-        main.PicShow.picture.show(dataFile(files::kHourglass[3]));
+        main.PicShow.picture.show(files::kHourglass[3]);
     } else if (t == limit * 90 / 100) {
-        main.PicShow.picture.show(dataFile(files::kHourglass[4]));
+        main.PicShow.picture.show(files::kHourglass[4]);
     } else if (t == limit) {
-        main.PicShow.picture.show(dataFile(files::kHourglass[5]));
+        main.PicShow.picture.show(files::kHourglass[5]);
         main.PicShow.tooltip = "Last Turn. Game Over";
     }
 }

@@ -8,13 +8,13 @@
 #include <string>
 
 #include "engine/rules/difficulty.h"
+#include "engine/rules/high_score_table.h"
 
 namespace ferlow {
 
 inline constexpr int kBoardNumbers = 80;
 inline constexpr int kMaxPicks = 10;
 inline constexpr int kMinPicks = 4;
-inline constexpr int kHighScorePlaces = 5;
 inline constexpr double kStartingCredit = 30;
 inline constexpr int kTurnsPerGame = 20;
 
@@ -53,7 +53,6 @@ struct GameState {
     float ballsPerDraw = 20;
     SoundMode soundMode = SoundMode::Off;
     ScoreStyle scoreStyle = ScoreStyle::Slow;
-    std::string drivePrefix;
 
     // Prize table: factor by hit count 1..10 under the latest build.
     std::array<double, kMaxPicks + 1> prizeTable{};

@@ -16,7 +16,7 @@ void Machine::openHelpWindow()
         help.window.height = 6480;
         help.window.width = 7425;
         centre(help.window);
-        help.Image1.picture.show(dataFile(files::kHelpPage));
+        help.Image1.picture.show(files::kHelpPage);
     }
     help.window.visible = true;
     help.window.pointer = Pointer::Default;

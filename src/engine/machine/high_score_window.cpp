@@ -12,9 +12,6 @@
 namespace ferlow {
 namespace {
 
-inline constexpr std::int64_t kDefaultScores[kHighScorePlaces] = {5000, 2000, 1000, 750, 400};
-inline constexpr const char* kDefaultName = "Ferlow";
-
 std::string trimmed(const std::string& s)
 {
     const auto first = s.find_first_not_of(' ');
@@ -140,7 +137,7 @@ void Machine::loadHighScoreWindow()
 void Machine::loadHighScores()
 {
     loadHighScoreWindow();
-    const HighScoreAnswer answer = host_.readHighScores(state.drivePrefix);
+    const HighScoreAnswer answer = host_.readHighScores();
     showStoredHighScores(answer.table);
     storeProblem_ = answer.problem;
 }
@@ -149,12 +146,12 @@ void Machine::saveHighScores()
 {
     StoredHighScores table;
     for (std::size_t i = 0; i < table.size(); ++i) {
-        if (hsc.Txtnam[i].text.empty()) hsc.Txtnam[i].text = kDefaultName;
+        if (hsc.Txtnam[i].text.empty()) hsc.Txtnam[i].text = kStandardName;
         table[i].score = state.highScores[i];
         table[i].name = trimmed(hsc.Txtnam[i].text);
     }
-    const HighScoreAnswer answer = host_.writeHighScores(
-        state.drivePrefix, table, highScoresReset_ ? HighScoreWrite::Replace : HighScoreWrite::Merge);
+    const HighScoreAnswer answer =
+        host_.writeHighScores(table, highScoresReset_ ? HighScoreWrite::Replace : HighScoreWrite::Merge);
     if (!answer.ok) {
         host_.showMessage({"High Scores", "The high scores could not be saved.\n\n" + answer.problem,
                            MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
@@ -192,9 +189,10 @@ void Machine::tellStoreProblem()
 void Machine::resetHighScores()
 {
     highScoresReset_ = true;
+    const StoredHighScores standard = standardHighScores();
     for (std::size_t i = 0; i < kHighScorePlaces; ++i) {
-        state.highScores[i] = kDefaultScores[i];
-        hsc.Txtnam[i].text = kDefaultName;
+        state.highScores[i] = standard[i].score;
+        hsc.Txtnam[i].text = standard[i].name;
     }
     // The captions are written in a short form; their change rule completes them
     // and refreshes the face.
@@ -205,7 +203,7 @@ void Machine::resetHighScores()
 void Machine::showFace()
 {
     if (state.rating && *state.rating >= 1 && *state.rating <= 6)
-        hsc.PicFace.picture.show(dataFile(files::kFaces[*state.rating - 1]));
+        hsc.PicFace.picture.show(files::kFaces[*state.rating - 1]);
     hsc.PicFace.visible = true;
 }
 

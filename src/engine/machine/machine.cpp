@@ -30,11 +30,6 @@ void Machine::wireCaptionRules()
     });
 }
 
-std::string Machine::dataFile(std::string_view name) const
-{
-    return host_.dataFolder(state.drivePrefix) + std::string(name);
-}
-
 std::string Machine::hitsText() const { return ferlow::hitsText(state.hits); }
 std::string Machine::wonText() const { return ferlow::wonText(state.won); }
 std::string Machine::creditText() const { return ferlow::creditText(state.credit); }
@@ -78,30 +73,30 @@ void Machine::centre(WindowState& w)
     w.top = (screen.heightTwips - w.height) / 2;
 }
 
-void Machine::playOpeningSound() { host_.playSound(dataFile(files::kOpeningSound), PlayMode::Async); }
+void Machine::playOpeningSound() { host_.playSound(files::kOpeningSound, PlayMode::Async); }
 
 void Machine::playTick()
 {
     host_.stopSound();
-    host_.playSound(dataFile(files::kTickSound), PlayMode::Sync);
+    host_.playSound(files::kTickSound, PlayMode::Sync);
 }
 
 void Machine::playLostSound()
 {
     host_.stopSound();
-    host_.playSound(dataFile(files::kLostSound), PlayMode::Async);
+    host_.playSound(files::kLostSound, PlayMode::Async);
 }
 
 void Machine::playSmallWinSound()
 {
     host_.stopSound();
-    host_.playSound(dataFile(files::kSmallWinSound), PlayMode::Async);
+    host_.playSound(files::kSmallWinSound, PlayMode::Async);
 }
 
 void Machine::playBigWinSound()
 {
     host_.stopSound();
-    host_.playSound(dataFile(files::kBigWinSound), PlayMode::Async);
+    host_.playSound(files::kBigWinSound, PlayMode::Async);
 }
 
 void Machine::lockMainPrizeStats(bool locked)

@@ -163,8 +163,6 @@ public:
     void playSmallWinSound();
     void playBigWinSound();
 
-    // The full path of a picture or sound, built at the moment of use.
-    std::string dataFile(std::string_view name) const;
 
     // Status texts of the main window.
     std::string hitsText() const;

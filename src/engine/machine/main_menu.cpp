@@ -92,8 +92,7 @@ void Machine::menuClicked(Menu item)
 // told where it is, to open it by hand.
 void Machine::openReadMe()
 {
-    const std::string path = dataFile(files::kReadMe);
-    host_.openReadMe(path, [this, path] {
+    host_.openReadMe(files::kReadMe, [this](const std::string& path) {
         if (ended_) return;
         host_.showMessage({"ReadMe", "The read-me document could not be opened. You can open it yourself:\n" + path,
                            MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});

@@ -2,7 +2,6 @@
 // reset after a finished game, the difficulty it applies, its command buttons
 // (Bet, Play and Exit, with the pressed face they show while held), and which
 // of the game's windows is active.
-#include "engine/data_folder.h"
 #include "engine/rules/format.h"
 #include "engine/rules/instructions_text.h"
 #include "engine/machine/machine.h"
@@ -17,11 +16,10 @@ void Machine::startUp()
     // The opening window loads and shows first, then paints while the rest loads.
     opening = OpeningScreen{};
     opening.window.loaded = true;
-    state.drivePrefix = drivePrefixOf(host_.currentDirectory());
     opening.window.width = 7485;
     opening.window.height = 4320;
     centre(opening.window);
-    opening.Picture1.picture.show(dataFile(files::kOpeningPicture));
+    opening.Picture1.picture.show(files::kOpeningPicture);
     opening.window.visible = true;
     host_.processEvents();
     if (ended_) return;
@@ -59,15 +57,14 @@ void Machine::formLoad()
 
     for (Label* panel : {&main.LblHit, &main.LblWon, &main.LblCred, &main.LblBet}) panel->fore = kStatusPanelText;
 
-    state.drivePrefix = drivePrefixOf(host_.currentDirectory());
     state.turnLimit = kTurnsPerGame;
     main.item(Menu::Mnueasy).checked = true;
     state.difficultyFactor = 1;
     state.scoreStyle = ScoreStyle::Slow;
     main.item(Menu::MnuSlow).checked = true;
 
-    main.Image1.picture.show(dataFile(files::kLogo));
-    for (Button* b : {&main.Cmdbet, &main.CmdPlay, &main.Cmdexit}) b->face.show(dataFile(files::kPlating));
+    main.Image1.picture.show(files::kLogo);
+    for (Button* b : {&main.Cmdbet, &main.CmdPlay, &main.Cmdexit}) b->face.show(files::kPlating);
 
     main.item(Menu::Mnungam).enabled = false;
 
@@ -76,7 +73,7 @@ void Machine::formLoad()
         marker.visible = false;
     }
 
-    main.PicShow.picture.show(dataFile(files::kHourglass[0]));
+    main.PicShow.picture.show(files::kHourglass[0]);
     main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit) + " turns";
 
     for (int n = 1; n <= kBoardNumbers; ++n) {
@@ -150,7 +147,7 @@ void Machine::newGame()
     resetStatsColours();
     main.CmdPlay.enabled = false;
     main.Cmdbet.enabled = false;
-    main.PicShow.picture.show(dataFile(files::kHourglass[0]));
+    main.PicShow.picture.show(files::kHourglass[0]);
     main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit) + " turns";
     state.betHeld = false;
     betDialog.fillinWidthTwips = 0;
@@ -175,7 +172,7 @@ void Machine::resetGameDisplay()
     betDialog.fillinWidthTwips = 0;
     betDialog.Cmdhold.enabled = false;
     state.betHeld = false;
-    main.PicShow.picture.show(dataFile(files::kHourglass[0]));
+    main.PicShow.picture.show(files::kHourglass[0]);
     main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit) + " turns";
     state.won = 0;
     state.turn = 0;
@@ -210,13 +207,13 @@ Button& Machine::commandButton(CommandButton button)
 void Machine::commandDown(CommandButton button)
 {
     if (ended_) return;
-    commandButton(button).face.show(dataFile(files::kPlatingPressed));
+    commandButton(button).face.show(files::kPlatingPressed);
 }
 
 void Machine::commandUp(CommandButton button)
 {
     if (ended_) return;
-    commandButton(button).face.show(dataFile(files::kPlating));
+    commandButton(button).face.show(files::kPlating);
     if (button == CommandButton::Cmdexit) state.statsResetPending = false;
 }
 

@@ -79,7 +79,7 @@ void Machine::checkGameOver()
     if (state.turn != state.turnLimit) return;
 
     main.window.enabled = false;
-    main.PicShow.picture.show(dataFile(files::kHourglass[0]));
+    main.PicShow.picture.show(files::kHourglass[0]);
     // A credit stays far below 2^53, so comparing it with a score is exact.
     const double c = state.credit;
     const auto& hs = state.highScores;
@@ -156,7 +156,7 @@ void Machine::showFinalPercent()
 
 void Machine::confirmExit()
 {
-    main.Cmdexit.face.show(dataFile(files::kPlating));
+    main.Cmdexit.face.show(files::kPlating);
     const MessageAnswer answer = host_.showMessage(
         {"Exit", "Do you wish to exit Ferlow, say no if you won and want your name in the High Scores.",
          MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});

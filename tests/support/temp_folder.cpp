@@ -1,5 +1,5 @@
 // Test helpers: scratch folders, whole-file reads and writes, child processes.
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -12,7 +12,7 @@
 
 namespace fs = std::filesystem;
 
-namespace ferlow::storage::testing {
+namespace ferlow::test {
 
 TempFolder::TempFolder()
 {
@@ -135,4 +135,4 @@ std::vector<ChildResult> inChildren(int count, const std::function<std::string(i
     return results;
 }
 
-}  // namespace ferlow::storage::testing
+}  // namespace ferlow::test

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ferlow::storage::testing {
+namespace ferlow::test {
 
 class TempFolder {
 public:
@@ -52,4 +52,4 @@ ChildResult inChild(const std::function<std::string()>& body, bool asNobody = fa
 // side by side before their reports are collected.
 std::vector<ChildResult> inChildren(int count, const std::function<std::string(int)>& body);
 
-}  // namespace ferlow::storage::testing
+}  // namespace ferlow::test

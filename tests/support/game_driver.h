@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/machine/machine.h"
-#include "fake_host.h"
+#include "support/fake_host.h"
 
 namespace ferlow::test {
 

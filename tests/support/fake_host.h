@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/data_folder.h"
 #include "engine/host_port.h"
 
 namespace ferlow::test {
@@ -21,7 +20,6 @@ struct PlayedSound {
 class FakeHost : public HostPort {
 public:
     int clock = 12 * 3600;  // seconds since midnight
-    std::string directory = "C:\\Games\\Ferlow";
     ScreenSize screen{1024 * 15, 768 * 15};
 
     std::vector<PlayedSound> sounds;
@@ -34,7 +32,7 @@ public:
     std::deque<MessageAnswer> answers;
     bool quitCalled = false;
 
-    StoredHighScores stored{{{5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {750, "Ferlow"}, {400, "Ferlow"}}};
+    StoredHighScores stored = standardHighScores();
     int writes = 0;
     std::optional<std::string> writeError;
     HighScoreWrite lastWrite = HighScoreWrite::Merge;
@@ -77,11 +75,9 @@ public:
     }
 
     ScreenSize screenSize() override { return screen; }
-    std::string currentDirectory() override { return directory; }
-    std::string dataFolder(const std::string& drivePrefix) override { return windowsDataFolder(drivePrefix); }
 
-    HighScoreAnswer readHighScores(const std::string&) override { return {stored, true, readProblem}; }
-    HighScoreAnswer writeHighScores(const std::string&, const StoredHighScores& table, HighScoreWrite how) override
+    HighScoreAnswer readHighScores() override { return {stored, true, readProblem}; }
+    HighScoreAnswer writeHighScores(const StoredHighScores& table, HighScoreWrite how) override
     {
         ++writes;
         lastWrite = how;
@@ -93,10 +89,10 @@ public:
     // The read-me paths asked for; a test may fail the viewer with `readMeFails`.
     std::vector<std::string> readMes;
     bool readMeFails = false;
-    void openReadMe(const std::string& path, std::function<void()> failed) override
+    void openReadMe(const std::string& name, std::function<void(const std::string& path)> failed) override
     {
-        readMes.push_back(path);
-        if (readMeFails) failed();
+        readMes.push_back(name);
+        if (readMeFails) failed("/usr/share/ferlow/" + name);
     }
     void quit() override { quitCalled = true; }
 };
