@@ -12,15 +12,13 @@
 
 #include "app/qt_host.h"
 #include "engine/machine/machine.h"
+#include "engine/version.h"
 #include "media/sound_player.h"
 #include "storage/high_score_path.h"
 #include "ui/views.h"
 
 namespace {
 
-constexpr char kVersion[] = "2.05";
-// The id of the menu entry, so desktops match the running windows to it.
-constexpr char kDesktopFileName[] = "io.github.ferlow.Ferlow";
 
 // Exit status for a command line the program does not understand.
 constexpr int kUsageError = 2;
@@ -166,7 +164,7 @@ int main(int argc, char* argv[])
         std::fputs(usage().c_str(), stdout);
         return finishOutput(stdout);
     case Request::Version:
-        std::printf("ferlow %s\n", kVersion);
+        std::printf("ferlow %s\n", ferlow::kVersion);
         return finishOutput(stdout);
     case Request::Error:
         std::fprintf(stderr, "ferlow: %s\n\n%s", commandLine.error.c_str(), usage().c_str());
@@ -179,8 +177,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     starting.reset();
     QApplication::setApplicationName("ferlow");
-    QApplication::setApplicationVersion(kVersion);
-    QApplication::setDesktopFileName(kDesktopFileName);
+    QApplication::setApplicationVersion(ferlow::kVersion);
+    // The id of the menu entry, so desktops match the running windows to it.
+    QApplication::setDesktopFileName(ferlow::kAppId);
     // The machine decides when the program ends: between the opening window and
     // the main window no window is visible for a moment.
     QApplication::setQuitOnLastWindowClosed(false);

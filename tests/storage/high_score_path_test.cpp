@@ -46,12 +46,12 @@ TEST(HighScorePath, SaysWhyThereIsNoPath)
         Environment environment;
         std::string why;
     } cases[] = {
-        {{"", ""}, "neither XDG_DATA_HOME nor HOME is set"},
-        {{"", "home"}, "HOME is not an absolute path: \"home\""},
-        {{"data", ""}, "XDG_DATA_HOME is not an absolute path: \"data\", and HOME is not set"},
-        {{"data", "~"}, "XDG_DATA_HOME is not an absolute path: \"data\", and HOME is not an absolute path: \"~\""},
-        {{"data", "/home/anna"}, ""},
-        {{"/data", ""}, ""},
+        {{"", "", {}}, "neither XDG_DATA_HOME nor HOME is set"},
+        {{"", "home", {}}, "HOME is not an absolute path: \"home\""},
+        {{"data", "", {}}, "XDG_DATA_HOME is not an absolute path: \"data\", and HOME is not set"},
+        {{"data", "~", {}}, "XDG_DATA_HOME is not an absolute path: \"data\", and HOME is not an absolute path: \"~\""},
+        {{"data", "/home/anna", {}}, ""},
+        {{"/data", "", {}}, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.environment.xdgDataHome + " | " + c.environment.home);

@@ -2,12 +2,12 @@
 // menu with the other windows locked; its Ok unlocks all three, its close box
 // only the main window.
 #include "engine/machine/machine.h"
+#include "engine/version.h"
 #include "engine/media_files.h"
 
 namespace ferlow {
 namespace {
 
-inline constexpr const char* kAboutTitle = "Ferlow V 2.05\nA keno machine for the desktop";
 inline constexpr const char* kAboutCredit = "Written and drawn by the Ferlow developers.";
 inline constexpr const char* kAboutFree = "Ferlow is free of charge: copy it and share it.";
 inline constexpr const char* kAboutNotice = "Play for fun: no money can be won or lost with Ferlow.";
@@ -41,7 +41,7 @@ void Machine::activateAboutWindow()
     main.window.enabled = false;
     about.SSpnlreg.caption.set(kAboutFree);
     about.Label1.caption.set(kAboutCredit);
-    about.Label2.caption.set(kAboutTitle);
+    about.Label2.caption.set(std::string("Ferlow V ") + kVersion + "\nA keno machine for the desktop");
     about.Label5.caption.set(kAboutNotice);
 }
 

@@ -5,10 +5,14 @@
 #include <array>
 #include <string>
 
+#include "engine/version.h"
+
 namespace ferlow {
 
-inline constexpr std::array<const char*, 8> kInstructionPieces1{
-    "  Welcome to version 2.05 of Ferlow, this is a Windows 95/98/ME version, it is the same as the others.",
+// The first piece names the program's version.
+inline const std::array<std::string, 8> kInstructionPieces1{
+    std::string("  Welcome to version ") + kVersion +
+        " of Ferlow, this is a Windows 95/98/ME version, it is the same as the others.",
     " It has a few improvements like no need to click on the startup Window.",
     " Music and sound come from your multi media speakers, and sounds better now.",
     " At the end of the game, when it asks for your name please note that the",
@@ -31,11 +35,11 @@ inline constexpr std::array<const char*, 6> kInstructionPieces2{
     "numbers.  I hope it is to your liking, and be on the look out for the next version.",
 };
 
-template <std::size_t N>
-std::string joinPieces(const std::array<const char*, N>& pieces)
+template <class Pieces>
+std::string joinPieces(const Pieces& pieces)
 {
     std::string text;
-    for (const char* piece : pieces) text += piece;
+    for (const auto& piece : pieces) text += piece;
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/rules/format.h"
+#include "engine/version.h"
 
 namespace ferlow {
 
@@ -13,7 +14,7 @@ std::string betText(double bet) { return "Bet " + fmt::grouped(bet); }
 
 MainScreen::MainScreen() : menu(designMenuTree())
 {
-    window.caption = "Ferlow V 2.05";
+    window.caption = std::string("Ferlow V ") + kVersion;
     Image1.tooltip = "Company Logo.";
     Lblname.caption = Caption("Ferlow for Windows ");
     Lblname.fore = palette::white;
