@@ -1,7 +1,7 @@
 // Picture loading without QPixmap's file cache.
 #include "media/pictures.h"
 
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 #include "media/data_folder.h"
 #include "media/media_log.h"
 

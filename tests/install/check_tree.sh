@@ -4,16 +4,19 @@
 # and man, ImageMagick for the icons), agreeing with each other and with the
 # build's version and the README's table of keys.
 #
-# Usage: check_tree.sh ROOT PREFIX SOURCE_DIR VERSION APP_ID "ICON_SIZES" "MEDIA_FILES"
+# Usage: check_tree.sh ROOT PREFIX SOURCE_DIR VERSION APP_ID "ICON_SIZES" MAKE_MEDIA
 #   ROOT is the scratch root (a DESTDIR, or an unpacked .deb); PREFIX is the
 #   installation prefix inside it, such as /usr.
 # Exits 0 when all is well, 1 on any fault, 77 (CTest's skip) when there was no
 # fault but a validator was missing, so some checks could not run.
 set -uo pipefail
-[ $# -eq 7 ] || { echo "usage: $0 ROOT PREFIX SOURCE_DIR VERSION APP_ID ICON_SIZES MEDIA_FILES" >&2; exit 2; }
+[ $# -eq 7 ] || { echo "usage: $0 ROOT PREFIX SOURCE_DIR VERSION APP_ID ICON_SIZES MAKE_MEDIA" >&2; exit 2; }
 root=$1 prefix=$2 source_dir=$3 version=$4 app_id=$5
 read -r -a icon_sizes <<<"$6"
-read -r -a media_files <<<"$7"
+# The pictures and sounds: the media catalogue, as make-media names its files.
+media_list=$(QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 "$7" --list) ||
+    { echo "FAIL: $7 --list failed" >&2; exit 1; }
+mapfile -t media_files <<<"$media_list"
 top=$root$prefix
 [ -d "$top" ] || { echo "FAIL: nothing installed at $top" >&2; exit 1; }
 

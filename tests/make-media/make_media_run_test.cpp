@@ -8,11 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/media_catalog.h"
+
 namespace {
 
 struct ToolRun {
     int exitCode = -1;
     QString errors;
+    QString output;
 };
 
 ToolRun makeMedia(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
@@ -27,6 +30,7 @@ ToolRun makeMedia(const QStringList& args, const QProcessEnvironment& env = QPro
         return run;
     run.exitCode = process.exitCode();
     run.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    run.output = QString::fromLocal8Bit(process.readAllStandardOutput());
     return run;
 }
 
@@ -47,10 +51,19 @@ TEST(MakeMediaRun, WritesExactlyTheListedFilesTheSameEveryTime)
     const ToolRun b = makeMedia({second.path()});
     ASSERT_EQ(b.exitCode, 0) << b.errors.toStdString();
 
-    const QStringList listed = QStringLiteral(FERLOW_MEDIA_NAMES).split(QLatin1Char(','));
+    // Every picture of the catalogue, each also drawn twice as fine, and every sound.
+    QStringList listed;
+    for (const char* picture : ferlow::files::kPictures)
+        listed << QString::fromLatin1(picture) << QString::fromStdString(ferlow::files::fineName(picture));
+    for (const char* sound : ferlow::files::kSounds) listed << QString::fromLatin1(sound);
     const QSet<QString> expected(listed.begin(), listed.end());
-    ASSERT_EQ(expected.size(), 41); // 17 pictures, each also drawn twice as fine, and 7 sounds
-    EXPECT_EQ(filesIn(firstOut), expected) << "the build's file list and the tool disagree";
+    ASSERT_EQ(expected.size(), 41);  // 17 pictures and 7 sounds
+    EXPECT_EQ(filesIn(firstOut), expected) << "the media catalogue and the tool disagree";
+    // What it names with --list (for the install checks) is what it writes.
+    const ToolRun list = makeMedia({QStringLiteral("--list")});
+    ASSERT_EQ(list.exitCode, 0);
+    const QStringList named = list.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(QSet<QString>(named.begin(), named.end()), expected);
 
     for (const QString& name : listed) {
         QFile x(QDir(firstOut).filePath(name)), y(QDir(second.path()).filePath(name));

@@ -1,7 +1,7 @@
 // Pictures: loaded fresh from disk on every call, null when missing or unreadable.
 #include "media/pictures.h"
 
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 
 #include <QFile>
 #include <QFileDevice>

@@ -2,7 +2,7 @@
 // click or Enter unloads it, and presses on its background beep.
 #include <QLabel>
 
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 #include "ui_fixture.h"
 
 namespace ferlow::test {

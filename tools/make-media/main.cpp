@@ -1,6 +1,7 @@
 // make-media OUTDIR: draws every picture and synthesises every sound of the
-// game into OUTDIR. Run at build time; exits non-zero if any file fails.
-#include "engine/media_files.h"
+// game's media catalogue into OUTDIR. Run at build time; exits non-zero if any
+// file fails. make-media --list names the files it writes.
+#include "engine/media_catalog.h"
 #include "file_output.h"
 #include "media_catalog.h"
 #include "wav_writer.h"
@@ -69,9 +70,20 @@ int main(int argc, char* argv[])
 
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: make-media OUTDIR\n"
-                             "Writes the pictures (BMP) and sounds (WAV) of Ferlow into OUTDIR.\n");
+        std::fprintf(stderr, "usage: make-media OUTDIR | --list\n"
+                             "Writes the pictures (BMP) and sounds (WAV) of Ferlow into OUTDIR, or lists their names.\n");
         return 2;
+    }
+    QStringList unmade;
+    const std::vector<media::MediaFile> files = media::catalog(&unmade);
+    if (!unmade.isEmpty()) {
+        std::fprintf(stderr, "make-media: nothing makes %s, which the media catalogue lists\n",
+                     qPrintable(unmade.join(QStringLiteral(", "))));
+        return 1;
+    }
+    if (args.at(1) == QStringLiteral("--list")) {
+        for (const QString& name : media::fileNames()) std::printf("%s\n", qPrintable(name));
+        return 0;
     }
     if (!fontsAvailable())
         return 1;
@@ -83,7 +95,7 @@ int main(int argc, char* argv[])
     }
 
     int failures = 0;
-    for (const media::MediaFile& file : media::catalog())
+    for (const media::MediaFile& file : files)
         failures += makeOne(file, dir) ? 0 : 1;
     return failures == 0 ? 0 : 1;
 }

@@ -1,8 +1,9 @@
-// The list of every media file the game loads, and how each one is made.
+// How each media file the game loads is made.
 #pragma once
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -17,9 +18,14 @@ struct MediaFile {
     std::function<synth::Track()> sound;   // set for sounds
 };
 
-// Each picture is written twice: as `name`, and drawn twice as fine under the
-// name the game looks for on HiDPI screens (engine/media_files.h).
+// Every file of the game's media catalogue (engine/media_catalog.h) with its
+// maker, in the catalogue's order. Names the catalogue lists but nothing here
+// makes go to `unmade`. Each picture is written twice: as `name`, and drawn twice
+// as fine under the name the game looks for on HiDPI screens.
+std::vector<MediaFile> catalog(QStringList* unmade = nullptr);
 
-std::vector<MediaFile> catalog();
+// The names of every file make-media writes: each picture, its fine drawing, and
+// each sound.
+QStringList fileNames();
 
 } // namespace media

@@ -3,7 +3,7 @@
 // only the main window.
 #include "engine/machine/machine.h"
 #include "engine/version.h"
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 
 namespace ferlow {
 namespace {

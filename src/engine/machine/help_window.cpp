@@ -2,7 +2,7 @@
 // the Help menu with the other windows locked; its Close unlocks all three, its
 // close box only the main window.
 #include "engine/machine/machine.h"
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 
 namespace ferlow {
 

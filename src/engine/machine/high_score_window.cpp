@@ -6,7 +6,7 @@
 
 #include "engine/rules/format.h"
 #include "engine/machine/machine.h"
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 #include "engine/rules/prize_table.h"
 
 namespace ferlow {

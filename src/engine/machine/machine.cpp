@@ -3,7 +3,7 @@
 #include "engine/machine/machine.h"
 
 #include "engine/rules/format.h"
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 
 namespace ferlow {
 

@@ -1,6 +1,6 @@
 // FrmFerlow's menu bar: the menu commands of the main window.
 #include "engine/machine/machine.h"
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 
 namespace ferlow {
 

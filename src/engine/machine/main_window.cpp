@@ -6,7 +6,7 @@
 #include "engine/rules/instructions_text.h"
 #include "engine/machine/machine.h"
 #include "engine/rules/difficulty.h"
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 #include "engine/rules/prize_table.h"
 
 namespace ferlow {

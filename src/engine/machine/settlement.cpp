@@ -5,7 +5,7 @@
 
 #include "engine/rules/format.h"
 #include "engine/machine/machine.h"
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 
 namespace ferlow {
 namespace {

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "engine/rules/format.h"
-#include "engine/media_files.h"
+#include "engine/media_catalog.h"
 #include "ui/common/colors.h"
 #include "ui/common/decorations.h"
 #include "ui/common/face_button.h"

@@ -1,6 +1,10 @@
-// Names of the picture and sound files in the data folder.
+// The media catalogue: every picture and sound file of the game's data folder,
+// by name. The machine shows and plays them by these names, make-media draws and
+// synthesises exactly these (and each picture's fine drawing), and the build
+// installs what make-media made.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -45,6 +49,15 @@ inline constexpr const char* kLostSound = "lost.wav";
 inline constexpr const char* kSmallWinSound = "small.wav";
 inline constexpr const char* kBigWinSound = "mmm.wav";
 
+inline constexpr std::array kPictures{kLogo,         kPlating,      kPlatingPressed, kHourglass[0], kHourglass[1],
+                                      kHourglass[2], kHourglass[3], kHourglass[4],   kHourglass[5], kOpeningPicture,
+                                      kHelpPage,     kFaces[0],     kFaces[1],       kFaces[2],     kFaces[3],
+                                      kFaces[4],     kFaces[5]};
+inline constexpr std::array kSounds{kOpeningSound, kTickSound,    kBallSound,  kHitSound,
+                                    kLostSound,    kSmallWinSound, kBigWinSound};
+
+// The read-me document, which lies in the data folder too; written by hand, not
+// made by make-media.
 inline constexpr const char* kReadMe = "README.html";
 
 }  // namespace ferlow::files
