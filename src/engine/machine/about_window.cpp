@@ -22,8 +22,8 @@ void Machine::openAboutWindow()
     if (!about.window.loaded) {
         about = AboutScreen{};
         about.window.loaded = true;
-        about.window.height = 3645;
-        about.window.width = 5970;
+        about.window.height = kAboutSize.height;
+        about.window.width = kAboutSize.width;
         centre(about.window);
     }
     about.window.visible = true;

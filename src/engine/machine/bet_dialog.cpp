@@ -20,8 +20,8 @@ void Machine::loadBetDialog()
         betDialog.Cmdhold.enabled = false;
         lockMainPrizeStats(true);
     }
-    betDialog.window.width = 4560;
-    betDialog.window.height = 2760;
+    betDialog.window.width = kBetSize.width;
+    betDialog.window.height = kBetSize.height;
     centre(betDialog.window);
 }
 

@@ -98,7 +98,7 @@ void Machine::abandonDraw()
 void Machine::advanceTurn()
 {
     ++state.turn;
-    main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit - state.turn) + " turns";
+    main.PicShow.tooltip = turnsLeftText(state.turnLimit - state.turn);
     const double t = state.turn;
     const double limit = state.turnLimit;
     if (t == limit * 20 / 100) {

@@ -13,8 +13,8 @@ void Machine::openHelpWindow()
     if (!help.window.loaded) {
         help = HelpScreen{};
         help.window.loaded = true;
-        help.window.height = 6480;
-        help.window.width = 7425;
+        help.window.height = kHelpSize.height;
+        help.window.width = kHelpSize.width;
         centre(help.window);
         help.Image1.picture.show(files::kHelpPage);
     }

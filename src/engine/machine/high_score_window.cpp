@@ -129,7 +129,7 @@ void Machine::loadHighScoreWindow()
     const ScreenSize screen = host_.screenSize();
     hsc.window.top = screen.heightTwips / 2 - hsc.window.height / 1.5;
     hsc.window.left = screen.widthTwips / 2 - main.window.width / 1.5;
-    hsc.LblLoss.caption.set("You lost " + std::to_string(state.creditsLost) + " credits");
+    hsc.LblLoss.caption.set(lossText(state.creditsLost));
     for (int place = 1; place <= kHighScorePlaces; ++place)
         hsc.Lblhi[static_cast<std::size_t>(place - 1)].caption.set(scoreCaption(place));
 }

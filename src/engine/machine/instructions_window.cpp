@@ -11,8 +11,8 @@ void Machine::loadInstructionsWindow()
     if (instructions.window.loaded) return;
     instructions = InstructionsScreen{};
     instructions.window.loaded = true;
-    instructions.window.height = 5300;
-    instructions.window.width = 7485;
+    instructions.window.height = kInstructionsSize.height;
+    instructions.window.width = kInstructionsSize.width;
     centre(instructions.window);
     fillInstructions();
 }

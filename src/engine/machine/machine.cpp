@@ -26,7 +26,7 @@ void Machine::wireCaptionRules()
         });
     }
     hsc.LblLoss.caption.setOnChange([this] {
-        hsc.LblLoss.caption.set("You lost " + std::to_string(state.creditsLost) + " credits");
+        hsc.LblLoss.caption.set(lossText(state.creditsLost));
     });
 }
 

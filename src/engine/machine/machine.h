@@ -28,11 +28,6 @@ enum class BetAmount { Cmd5, Cmd10, Cmd20, Cmd50, Cmd100, Cmdall };
 inline constexpr int kEnterKey = 13;
 inline constexpr int kBackspaceKey = 8;
 
-// Outer frame of a fixed-size window, in twips: the model's sizes are outer
-// sizes, the views lay out the client area inside them.
-inline constexpr double kFrameWidthTwips = 120;
-inline constexpr double kFrameHeightTwips = 405;
-
 class Machine {
 public:
     explicit Machine(HostPort& host);

@@ -36,8 +36,8 @@ void Machine::menuClicked(Menu item)
     case Menu::Mnucnum: changeNumbers(); break;
     case Menu::Mnupri: {
         PrizeScreen& p = prizeWindow();
-        p.window.top = main.window.top + 200;
-        p.window.left = main.window.left + main.window.width + 20;
+        p.window.top = main.window.top + kPrizeWindowDrop;
+        p.window.left = main.window.left + main.window.width + kWindowGap;
         const bool show = !main.item(Menu::Mnupri).checked;
         p.window.visible = show;
         main.item(Menu::Mnupri).checked = show;
@@ -45,7 +45,7 @@ void Machine::menuClicked(Menu item)
     }
     case Menu::Mnustats: {
         StatsScreen& s = statsWindow();
-        s.window.top = main.window.top + main.window.height + 20;
+        s.window.top = main.window.top + main.window.height + kWindowGap;
         s.window.left = (host_.screenSize().widthTwips - (s.window.width + prizeWindow().window.width)) / 2;
         const bool show = !main.item(Menu::Mnustats).checked;
         s.window.visible = show;

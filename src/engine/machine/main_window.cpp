@@ -16,8 +16,8 @@ void Machine::startUp()
     // The opening window loads and shows first, then paints while the rest loads.
     opening = OpeningScreen{};
     opening.window.loaded = true;
-    opening.window.width = 7485;
-    opening.window.height = 4320;
+    opening.window.width = kOpeningSize.width;
+    opening.window.height = kOpeningSize.height;
     centre(opening.window);
     opening.Picture1.picture.show(files::kOpeningPicture);
     opening.window.visible = true;
@@ -49,8 +49,8 @@ void Machine::mainClosed() { formUnload(); }
 void Machine::formLoad()
 {
     main.window.loaded = true;
-    main.window.height = 5245;
-    main.window.width = 7260;
+    main.window.height = kMainLoadingSize.height;
+    main.window.width = kMainLoadingSize.width;
 
     loadStatsWindow();
     for (int n = 1; n <= kBoardNumbers; ++n) stats.panel(n).back = Color::buttonFace();
@@ -74,7 +74,7 @@ void Machine::formLoad()
     }
 
     main.PicShow.picture.show(files::kHourglass[0]);
-    main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit) + " turns";
+    main.PicShow.tooltip = turnsLeftText(state.turnLimit);
 
     for (int n = 1; n <= kBoardNumbers; ++n) {
         state.numberStats[static_cast<std::size_t>(n)] = 0;
@@ -87,12 +87,12 @@ void Machine::formLoad()
 
     // The main window and the prize window side by side are centred across the
     // screen; the main window and the statistics window below it top to bottom.
-    main.window.height = 5150;
+    main.window.height = kMainSize.height;
     loadPrizeWindow();
     const ScreenSize screen = host_.screenSize();
     main.window.left = (screen.widthTwips - (main.window.width + prize.window.width)) / 2;
     main.window.top = (screen.heightTwips - (main.window.height + stats.window.height)) / 2;
-    main.window.width = 7250;
+    main.window.width = kMainSize.width;
 
     main.CmdPlay.enabled = false;
     main.Cmdbet.enabled = false;
@@ -148,7 +148,7 @@ void Machine::newGame()
     main.CmdPlay.enabled = false;
     main.Cmdbet.enabled = false;
     main.PicShow.picture.show(files::kHourglass[0]);
-    main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit) + " turns";
+    main.PicShow.tooltip = turnsLeftText(state.turnLimit);
     state.betHeld = false;
     betDialog.fillinWidthTwips = 0;
     betDialog.Cmdhold.enabled = false;
@@ -173,7 +173,7 @@ void Machine::resetGameDisplay()
     betDialog.Cmdhold.enabled = false;
     state.betHeld = false;
     main.PicShow.picture.show(files::kHourglass[0]);
-    main.PicShow.tooltip = "You have " + std::to_string(state.turnLimit) + " turns";
+    main.PicShow.tooltip = turnsLeftText(state.turnLimit);
     state.won = 0;
     state.turn = 0;
     state.credit = kStartingCredit;

@@ -115,8 +115,8 @@ void Machine::loadPrizeWindow()
     if (prize.window.loaded) return;
     prize = PrizeScreen{};
     prize.window.loaded = true;
-    prize.window.width = 2550;
-    prize.window.height = 4545;
+    prize.window.width = kPrizeSize.width;
+    prize.window.height = kPrizeSize.height;
     // Until the first prize build the rows show a bet of 10 on ten spots at Easy.
     constexpr int kInitialPrizes[11] = {0, 0, 10, 30, 50, 150, 250, 650, 1050, 1500, 2000};
     for (int h = 2; h <= 10; ++h)

@@ -30,7 +30,6 @@ std::int64_t wholeScore(double credit)
     return static_cast<std::int64_t>(r);
 }
 
-std::string lossText(std::int16_t lost) { return "You lost " + std::to_string(lost) + " credits"; }
 
 }  // namespace
 

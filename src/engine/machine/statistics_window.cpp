@@ -19,7 +19,7 @@ void Machine::resetNumberStats()
         s.panel(n).caption.set(std::to_string(n) + ",0");
     }
     state.creditsLost = 0;
-    hsc.LblLoss.caption.set("You lost " + std::to_string(0) + " credits");
+    hsc.LblLoss.caption.set(lossText(0));
 }
 
 void Machine::resetStatsColours()
@@ -73,7 +73,7 @@ void Machine::loadStatsWindow()
     if (stats.window.loaded) return;
     stats = StatsScreen{};
     stats.window.loaded = true;
-    stats.window.height = 4335;
+    stats.window.height = kStatsSize.height;
     // The legend's colours belong to the window: every loading paints them, also
     // after the close box has unloaded it.
     for (std::size_t i = 0; i < stats.legendShapes.size(); ++i) stats.legendShapes[i] = ratingBands()[i].colour;

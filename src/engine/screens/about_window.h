@@ -5,6 +5,9 @@
 
 namespace ferlow {
 
+// Its size, set as it loads.
+inline constexpr WindowSize kAboutSize{5970, 3645};
+
 struct AboutScreen {
     AboutScreen();
 

@@ -7,6 +7,9 @@
 
 namespace ferlow {
 
+// Its size, set as it loads.
+inline constexpr WindowSize kBetSize{4560, 2760};
+
 struct BetScreen {
     BetScreen();
 

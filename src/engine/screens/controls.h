@@ -88,6 +88,16 @@ struct Marker : Control {
 
 enum class Pointer { Default, Hourglass, ArrowHourglass };
 
+// A window's size in twips, outer: its frame included.
+struct WindowSize {
+    double width, height;
+};
+
+// The frame around a fixed-size window, in twips: the views lay out the client
+// area inside a model's outer size.
+inline constexpr double kFrameWidthTwips = 120;
+inline constexpr double kFrameHeightTwips = 405;
+
 // A window's own state: the views create, show, hide, enable and destroy their
 // windows to match. Positions and sizes are outer sizes in twips.
 struct WindowState {

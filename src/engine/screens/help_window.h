@@ -5,6 +5,9 @@
 
 namespace ferlow {
 
+// Its size, set as it loads.
+inline constexpr WindowSize kHelpSize{7425, 6480};
+
 struct HelpScreen {
     HelpScreen();
 

@@ -2,11 +2,13 @@
 
 namespace ferlow {
 
+std::string lossText(int creditsLost) { return "You lost " + std::to_string(creditsLost) + " credits"; }
+
 HighScoreScreen::HighScoreScreen()
 {
     window.caption = "High Scores";
-    window.width = 5580 + 120;   // client area plus a dialog frame
-    window.height = 3105 + 405;
+    window.width = kHighScoreSize.width;
+    window.height = kHighScoreSize.height;
     Lblsign.caption = Caption("Please enter your Name below. ");
     Lblsign.fore = Color::rgb(128, 0, 0);
     Lblsign.visible = false;

@@ -4,11 +4,18 @@
 #pragma once
 
 #include <array>
+#include <string>
 
-#include "engine/screens/controls.h"
 #include "engine/machine/game_state.h"
+#include "engine/screens/controls.h"
 
 namespace ferlow {
+
+// LblLoss: "You lost 25 credits".
+std::string lossText(int creditsLost);
+
+// Its fixed size: the client area plus the frame.
+inline constexpr WindowSize kHighScoreSize{5580 + kFrameWidthTwips, 3105 + kFrameHeightTwips};
 
 struct HighScoreScreen {
     HighScoreScreen();

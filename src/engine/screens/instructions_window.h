@@ -5,6 +5,9 @@
 
 namespace ferlow {
 
+// Its size, set as it loads.
+inline constexpr WindowSize kInstructionsSize{7485, 5300};
+
 struct InstructionsScreen {
     InstructionsScreen();
 

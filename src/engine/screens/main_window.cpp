@@ -11,6 +11,7 @@ std::string hitsText(double hits) { return "Hits " + fmt::withSignPlace(hits); }
 std::string wonText(double won) { return "Won " + fmt::grouped(won); }
 std::string creditText(double credit) { return "Credit " + fmt::grouped(credit); }
 std::string betText(double bet) { return "Bet " + fmt::grouped(bet); }
+std::string turnsLeftText(int turnsLeft) { return "You have " + std::to_string(turnsLeft) + " turns"; }
 
 MainScreen::MainScreen() : menu(designMenuTree())
 {

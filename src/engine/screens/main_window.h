@@ -37,9 +37,22 @@ inline constexpr Color kStatusPanelFace = Color::rgb(12, 36, 18);
 // The status texts, the same on the panels and on their labels: "Hits " and the
 // count with a blank for its sign, the amounts grouped ("Credit 12,345").
 std::string hitsText(double hits);
+// PicShow's tooltip: "You have 12 turns".
+std::string turnsLeftText(int turnsLeft);
 std::string wonText(double won);
 std::string creditText(double credit);
 std::string betText(double bet);
+
+// The main window's size. Its load sizes it 7260 x 5245, then sets the height to
+// 5150 and places it (the prize window beside it by the first width, the
+// statistics window below it by the second height), then sets the width to 7250.
+inline constexpr WindowSize kMainLoadingSize{7260, 5245};
+inline constexpr WindowSize kMainSize{7250, 5150};
+// Where the Prizes and Statistics menu commands put their windows: the prize
+// window's frame 200 below the main window's top and 20 right of its right edge,
+// the statistics window's 20 below its bottom.
+inline constexpr double kPrizeWindowDrop = 200;
+inline constexpr double kWindowGap = 20;
 
 struct MainScreen {
     MainScreen();

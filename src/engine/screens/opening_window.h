@@ -5,6 +5,9 @@
 
 namespace ferlow {
 
+// Its size, set as it loads.
+inline constexpr WindowSize kOpeningSize{7485, 4320};
+
 struct OpeningScreen {
     OpeningScreen();
 

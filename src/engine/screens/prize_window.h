@@ -8,6 +8,9 @@
 
 namespace ferlow {
 
+// Its size, set as it loads.
+inline constexpr WindowSize kPrizeSize{2550, 4545};
+
 struct PrizeScreen {
     PrizeScreen();
 

@@ -31,8 +31,7 @@ const RatingBand& ratingBandForCount(int count)
 StatsScreen::StatsScreen()
 {
     window.caption = "Ferlow Statistics";
-    window.width = 5610 + 120;
-    window.height = 4335;
+    window.width = kStatsSize.width;
     for (auto& panel : PnlNum) panel.back = Color::buttonFace();
     SSPanel2.caption = Caption(std::string(20, ' ') + "Number Ratings");
     for (std::size_t i = 0; i < legendLabels.size(); ++i) {

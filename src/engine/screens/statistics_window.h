@@ -8,6 +8,9 @@
 
 namespace ferlow {
 
+// Its size: the client area's width plus the frame, and the height set as it loads.
+inline constexpr WindowSize kStatsSize{5610 + kFrameWidthTwips, 4335};
+
 struct StatsScreen {
     StatsScreen();
 
