@@ -10,8 +10,8 @@
 
 #include "inprocess_game.h"
 #include "report.h"
-#include "ui/common/marker_view.h"
-#include "ui/main/frm_ferlow.h"
+#include "ui/board/marker_view.h"
+#include "ui/windows/main_window.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "ui/main/frm_ferlow.h"
+#include "ui/windows/main_window.h"
 
 namespace ferlow::bench {
 

@@ -11,7 +11,7 @@
 #include "game_driver.h"
 #include "inprocess_game.h"
 #include "report.h"
-#include "ui/main/frm_ferlow.h"
+#include "ui/windows/main_window.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "media/data_folder.h"
 #include "media/sound_player.h"
 #include "storage/high_score_file.h"
-#include "ui/common/twips.h"
+#include "ui/widgets/twips.h"
 #include "ui/views.h"
 
 namespace ferlow {

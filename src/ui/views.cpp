@@ -1,15 +1,15 @@
 #include "ui/views.h"
 
 
-#include "ui/dialogs/ferlowopnscr.h"
-#include "ui/dialogs/ferlowprize.h"
-#include "ui/dialogs/frm_insferlow.h"
-#include "ui/dialogs/frm_stats.h"
-#include "ui/dialogs/frmabtkeno.h"
-#include "ui/dialogs/frmbet.h"
-#include "ui/dialogs/frmhlpkeno.h"
-#include "ui/dialogs/frmhsc.h"
-#include "ui/main/frm_ferlow.h"
+#include "ui/windows/opening_window.h"
+#include "ui/windows/prize_window.h"
+#include "ui/windows/instructions_window.h"
+#include "ui/windows/statistics_window.h"
+#include "ui/windows/about_window.h"
+#include "ui/windows/bet_dialog.h"
+#include "ui/windows/help_window.h"
+#include "ui/windows/high_score_window.h"
+#include "ui/windows/main_window.h"
 
 namespace ferlow::ui {
 

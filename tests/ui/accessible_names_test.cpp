@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "accessibility_recorder.h"
-#include "ui/common/speech.h"
+#include "ui/widgets/speech.h"
 #include "ui_fixture.h"
 
 namespace ferlow::test {

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/common/twips.h"
+#include "ui/widgets/twips.h"
 #include "ui_fixture.h"
 
 namespace ferlow::test {

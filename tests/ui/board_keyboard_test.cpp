@@ -8,7 +8,7 @@
 #include <set>
 
 #include "accessibility_recorder.h"
-#include "ui/main/board_cursor.h"
+#include "ui/board/board_cursor.h"
 #include "ui_fixture.h"
 
 namespace ferlow::test {

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <cstdlib>
 
-#include "ui/common/marker_view.h"
+#include "ui/board/marker_view.h"
 #include "ui_fixture.h"
 
 namespace ferlow::test {

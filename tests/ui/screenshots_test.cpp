@@ -12,7 +12,7 @@
 #include <map>
 
 #include "layout_check.h"
-#include "ui/main/board_cursor.h"
+#include "ui/board/board_cursor.h"
 #include "ui_fixture.h"
 
 namespace ferlow::test {

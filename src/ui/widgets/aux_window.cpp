@@ -1,0 +1,87 @@
+#include "ui/widgets/aux_window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <functional>
+
+#include "ui/widgets/program_icon.h"
+#include "ui/widgets/twips.h"
+#include "ui/dispatcher.h"
+
+namespace ferlow::ui {
+
+QSize clientSize(const WindowState& model)
+{
+    return {px(model.width - kFrameWidthTwips), px(model.height - kFrameHeightTwips)};
+}
+
+AuxWindow::AuxWindow(const QString& objectName, WindowId id, Machine& machine, Dispatcher& dispatcher,
+                     WindowState& model, Handler closed, Handler background)
+    : m_(machine), id_(id), dispatch_(dispatcher), model_(model), closed_(closed), background_(background)
+{
+    setObjectName(objectName);
+    // A fixed-size window with a close box and no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(programIcon());
+    setAutoFillBackground(true);
+}
+
+// Called through std::invoke: GCC 12 with both AddressSanitizer and
+// UndefinedBehaviorSanitizer misreads the stack on a plain (m_.*handler)() here.
+void AuxWindow::run(Handler handler)
+{
+    dispatch_.run([this, handler] { std::invoke(handler, m_); });
+}
+
+void AuxWindow::run(const std::function<void()>& handler) { dispatch_.run(handler); }
+
+void AuxWindow::syncWindow()
+{
+    const QSize client = clientSize(model_);
+    if (client.isValid() && size() != client) setFixedSize(client);
+    binding_.apply(*this, model_, dispatch_.ownerWindow());
+}
+
+bool AuxWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        const WindowId id = id_;
+        run([this, id] { m_.windowActivated(id); });
+    }
+    return QWidget::event(event);
+}
+
+void AuxWindow::closeEvent(QCloseEvent* event)
+{
+    // The machine decides whether and how the window goes. A locked window takes
+    // no input, its close box included.
+    event->ignore();
+    if (!model_.enabled) return;
+    run(closed_);
+}
+
+void AuxWindow::moveEvent(QMoveEvent* event)
+{
+    binding_.moved(*this, model_);
+    QWidget::moveEvent(event);
+}
+
+// Presses that no control took arrive here: on the bare background, or on a
+// control that passes them on (labels and pictures that only beep).
+void AuxWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !background_) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    QWidget* child = childAt(event->position().toPoint());
+    if (child && !toBackground_.contains(child)) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    run(background_);
+}
+
+}  // namespace ferlow::ui

@@ -1,0 +1,54 @@
+// The frame shared by the game's windows other than the main window: a fixed
+// size from the model's outer size, caption, visibility, lock and pointer from
+// the model, the close box and presses on the background passed to the machine.
+#pragma once
+
+#include <QSet>
+#include <QWidget>
+
+#include "engine/machine/machine.h"
+#include "ui/widgets/window_binding.h"
+
+namespace ferlow::ui {
+
+class Dispatcher;
+
+class AuxWindow : public QWidget {
+    Q_OBJECT
+public:
+    using Handler = void (Machine::*)();
+
+protected:
+    // `closed` runs when the close box is used; `background` (may be null) when the
+    // background, or a control marked with passToBackground, is pressed.
+    AuxWindow(const QString& objectName, WindowId id, Machine& machine, Dispatcher& dispatcher, WindowState& model,
+              Handler closed, Handler background);
+
+    // Presses on this control count as presses on the window's background.
+    void passToBackground(QWidget* control) { toBackground_.insert(control); }
+    void run(Handler handler);
+    void run(const std::function<void()>& handler);
+    // Size, caption, lock, pointer, position and visibility; call last in sync().
+    void syncWindow();
+
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+    Machine& m_;
+
+private:
+    WindowId id_;
+    Dispatcher& dispatch_;
+    WindowState& model_;
+    WindowBinding binding_;
+    Handler closed_;
+    Handler background_;
+    QSet<QWidget*> toBackground_;
+};
+
+// The client area of a window whose model holds its outer size, in pixels.
+QSize clientSize(const WindowState& model);
+
+}  // namespace ferlow::ui

@@ -1,0 +1,39 @@
+#include "ui/windows/help_window.h"
+
+#include "engine/help_page.h"
+
+#include "ui/widgets/face_button.h"
+#include "ui/widgets/picture_view.h"
+#include "ui/widgets/speech.h"
+#include "ui/widgets/twips.h"
+
+namespace ferlow::ui {
+
+Frmhlpkeno::Frmhlpkeno(Machine& machine, Dispatcher& dispatcher)
+    : AuxWindow("Frmhlpkeno", WindowId::Help, machine, dispatcher, machine.help.window, &Machine::helpFrameClosed,
+                &Machine::helpBackgroundClicked)
+{
+    Image1_ = new PictureView("Image1", this);
+    Image1_->setGeometry(px(45), px(45), px(7260), px(6015));
+    Image1_->setSpokenName("Help page");
+    // A screen reader cannot read a picture: it reads the page's words instead.
+    Image1_->setDescriber([](const PictureBox&) { return QString::fromStdString(help::spokenText()); });
+    passToBackground(Image1_);
+    // The picture covers nearly the whole window; Close lies over its lower right
+    // corner, which the help page keeps free for it.
+    CmdClose_ = new FaceButton("CmdClose", this);
+    CmdClose_->setGeometry(403, 368, px(1215), px(495));
+    connect(CmdClose_, &QPushButton::clicked, this, [this] { run(&Machine::helpCloseClicked); });
+    connect(CmdClose_, &FaceButton::enterPressed, this, [this] { run(&Machine::helpCloseClicked); });
+    sync();
+}
+
+void Frmhlpkeno::sync()
+{
+    const HelpScreen& s = m_.help;
+    Image1_->sync(s.Image1);
+    CmdClose_->sync(s.CmdClose);
+    syncWindow();
+}
+
+}  // namespace ferlow::ui

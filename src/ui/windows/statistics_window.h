@@ -1,0 +1,38 @@
+// FrmStats: the statistics window: how often each number 1..80 was drawn, each panel
+// coloured by its rating, the draw's progress line across the middle, and the
+// legend of the six ratings.
+#pragma once
+
+#include <array>
+
+#include "ui/widgets/aux_window.h"
+
+namespace ferlow::ui {
+
+class FaceButton;
+class Panel;
+class ShapeView;
+
+class FrmStats : public AuxWindow {
+    Q_OBJECT
+public:
+    FrmStats(Machine& machine, Dispatcher& dispatcher);
+
+    void sync();
+
+private:
+    void buildLegend(QWidget* footer);
+
+    std::array<Panel*, kBoardNumbers + 1> PnlNum_{};  // by number 1..80
+    Panel* Pnlcentre_ = nullptr;
+    Panel* SSPanel2_ = nullptr;
+    std::array<Panel*, 6> legendLabels_{};
+    std::array<ShapeView*, 6> legendShapes_{};
+    FaceButton* CmdClose_ = nullptr;
+};
+
+// Where number n's panel lies, in twips of the window's client area: ten to a
+// row, rows 0..3 above the gap and 4..7 below it.
+QRect statsPanelTwips(int number);
+
+}  // namespace ferlow::ui
