@@ -22,9 +22,11 @@ constexpr int kChannelCount = 2;
 
 constexpr int kFrequency = 44100;
 constexpr int kOutputChannels = 2;
-// 512 frames is about 12 ms at 44.1 kHz: a click is heard at once, and a
-// synchronous tick does not hold up the game much longer than its own length.
-constexpr int kBufferFrames = 512;
+// 1024 frames is about 23 ms at 44.1 kHz: a click is still heard at once, and
+// a synchronous tick does not hold up the game much longer than its own
+// length. Half that costs about half as much again for every second the
+// stream is open.
+constexpr int kBufferFrames = 1024;
 
 // What the audio thread reports back. Mix_ChannelFinished takes a plain
 // function without a context pointer, hence one shared instance; it outlives
