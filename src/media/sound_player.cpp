@@ -20,13 +20,15 @@ constexpr int kAsyncChannel = 0;
 constexpr int kSyncChannel = 1;
 constexpr int kChannelCount = 2;
 
-constexpr int kFrequency = 44100;
-constexpr int kOutputChannels = 2;
-// 1024 frames is about 23 ms at 44.1 kHz: a click is still heard at once, and
-// a synchronous tick does not hold up the game much longer than its own
-// length. Half that costs about half as much again for every second the
-// stream is open.
-constexpr int kBufferFrames = 1024;
+// The stream takes the sounds as they are made (22,050 frames a second, one
+// channel): the mixer then neither resamples nor doubles them, and mixes a
+// quarter of what CD quality would ask for every second the stream is open. The
+// sound server brings them to the sound card's own rate.
+constexpr int kFrequency = 22050;
+constexpr int kOutputChannels = 1;
+// 512 frames is about 23 ms: a click is still heard at once, and a synchronous
+// tick does not hold up the game much longer than its own length.
+constexpr int kBufferFrames = 512;
 
 // What the audio thread reports back. Mix_ChannelFinished takes a plain
 // function without a context pointer, hence one shared instance; it outlives
