@@ -1,6 +1,7 @@
 # Shared by the benchmarks that run the real game in a private Xvfb: the X
-# server, a private home, the game's process, clicks and keys, /proc figures and
-# the BENCH lines run.sh gathers. Sourced after `set -euo pipefail`.
+# server, a private home, a private sound server, the game's process, clicks and
+# keys, /proc figures and the BENCH lines run.sh gathers. Sourced after
+# `set -euo pipefail`.
 # shellcheck shell=bash disable=SC2034  # the BENCH_* results are read by the scripts
 
 bench_log() { printf 'bench: %s\n' "$*" >&2; }
@@ -27,18 +28,18 @@ bench_cleanup()
     local status=$?
     [ -n "${BENCH_GAME_PID:-}" ] && kill -TERM "$BENCH_GAME_PID" 2>/dev/null && wait "$BENCH_GAME_PID" 2>/dev/null
     [ -n "${BENCH_XVFB_PID:-}" ] && kill -TERM "$BENCH_XVFB_PID" 2>/dev/null && wait "$BENCH_XVFB_PID" 2>/dev/null
+    [ -n "${BENCH_REC_PID:-}" ] && kill -TERM "$BENCH_REC_PID" 2>/dev/null && wait "$BENCH_REC_PID" 2>/dev/null
+    if [ -n "${BENCH_PULSE_PID:-}" ] && kill -TERM "$BENCH_PULSE_PID" 2>/dev/null; then
+        for _ in $(seq 50); do kill -0 "$BENCH_PULSE_PID" 2>/dev/null || break; sleep 0.05; done
+    fi
     [ -n "${BENCH_TMP:-}" ] && rm -rf -- "$BENCH_TMP"
     exit "$status"
 }
 
-# bench_init OUTDIR: a private home and Xvfb (1024x768, no window manager).
-bench_init()
+# bench_init_home OUTDIR: a private home and runtime folder, cleaned up on exit.
+bench_init_home()
 {
     BENCH_OUT=$1
-    local tool
-    for tool in Xvfb xdotool import convert; do
-        command -v "$tool" >/dev/null || bench_fail "needs $tool (Debian: xvfb xdotool imagemagick)"
-    done
     mkdir -p "$BENCH_OUT"
     BENCH_TMP=$(mktemp -d "${TMPDIR:-/tmp}/ferlow-bench.XXXXXX")
     trap bench_cleanup EXIT
@@ -51,6 +52,16 @@ bench_init()
     unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE \
         QT_QPA_PLATFORMTHEME QT_FONT_DPI ASAN_OPTIONS
     export LC_ALL=C.UTF-8 LANG=C.UTF-8
+}
+
+# bench_init OUTDIR: a private home and Xvfb (1024x768, no window manager).
+bench_init()
+{
+    local tool
+    for tool in Xvfb xdotool import convert; do
+        command -v "$tool" >/dev/null || bench_fail "needs $tool (Debian: xvfb xdotool imagemagick)"
+    done
+    bench_init_home "$1"
     export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=0 SDL_AUDIODRIVER=dummy
 
     local numfile=$BENCH_TMP/display deadline
@@ -66,6 +77,36 @@ bench_init()
     done
     DISPLAY=:$(head -n 1 "$numfile")
     export DISPLAY
+}
+
+# bench_start_pulse: a private PulseAudio with a null sink, as a desktop's sound
+# server; the game's SDL finds it through PULSE_SERVER. Sound costs measured with
+# the dummy driver alone are about half of these. After bench_init_home.
+#
+# The sink's monitor is recorded (BENCH_OUT/recorded.wav) at a sound card's
+# pace of 20 ms: an idle null sink renders 2 s blocks and, unlike a sound card,
+# does not rewind them for a stream that starts, so a sound on a stream opened
+# then would wait 1 to 2 s.
+bench_start_pulse()
+{
+    local tool deadline
+    for tool in pulseaudio pactl parec; do
+        command -v "$tool" >/dev/null || bench_fail "needs $tool (Debian: pulseaudio pulseaudio-utils)"
+    done
+    pulseaudio -n --daemonize=yes --exit-idle-time=-1 --system=false --log-target=stderr \
+        -L "module-null-sink sink_name=rec" -L module-native-protocol-unix 2>>"$BENCH_OUT/pulse.log" \
+        || bench_fail "PulseAudio did not start (see $BENCH_OUT/pulse.log)"
+    BENCH_PULSE_PID=$(cat "$XDG_RUNTIME_DIR/pulse/pid")
+    export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native SDL_AUDIODRIVER=pulseaudio
+    pactl info >/dev/null 2>&1 || bench_fail "PulseAudio does not answer at $PULSE_SERVER"
+    parec -d rec.monitor --latency-msec=20 --file-format=wav "$BENCH_OUT/recorded.wav" 2>>"$BENCH_OUT/pulse.log" &
+    BENCH_REC_PID=$!
+    # The sink takes the recorder's pace at the end of its current block.
+    deadline=$(($(bench_now_ms) + 5000))
+    until pactl list sinks 2>/dev/null | awk '/Latency:/ { exit !($2 < 100000) }'; do
+        [ "$(bench_now_ms)" -lt "$deadline" ] || bench_fail "the null sink does not take the recorder's pace"
+        sleep 0.1
+    done
 }
 
 bench_stop_game()
@@ -180,10 +221,11 @@ bench_cpu_ticks_ms()
     echo $((ticks * 1000 / $(getconf CLK_TCK)))
 }
 
-# bench_cpu_ns PID: time on a processor of every thread, from schedstat (ns).
+# bench_cpu_ns PID: processor time of the whole process (ns), threads that
+# have ended included; needs BENCH_CPU_TIME, the bench_cpu_time program.
 bench_cpu_ns()
 {
-    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d\n", s }'
+    "$BENCH_CPU_TIME" "$1" || bench_fail "no processor time for process $1"
 }
 
 bench_rss_kb() { awk "/^$2:/ { print \$2 }" "/proc/$1/status"; }

@@ -8,7 +8,7 @@
 #   test     that, and what the tests use: GoogleTest, Xvfb and the X tools, a
 #            window manager, the desktop files' validators, clang's fuzzer and
 #            a second locale
-#   bench    that, and Google Benchmark
+#   bench    that, Google Benchmark, and PulseAudio (a null sink measures sound costs)
 #   --list   prints the packages instead of installing them
 set -euo pipefail
 list=false
@@ -25,7 +25,7 @@ test=(
   desktop-file-utils appstream groff-base man-db
   clang-14 libclang-rt-14-dev locales
 )
-bench=(libbenchmark-dev)
+bench=(libbenchmark-dev pulseaudio pulseaudio-utils)
 
 case "${1:-}" in
   play) packages=("${play[@]}") ;;

@@ -1,4 +1,5 @@
-// SoundPlayer: SDL_mixer setup, the WAV cache and the two playback channels.
+// SoundPlayer: SDL_mixer setup, the WAV cache, the two playback channels and
+// the stream that is open only while sounds play.
 #include "media/sound_player.h"
 
 #include "media/media_log.h"
@@ -6,10 +7,9 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
-#include <condition_variable>
-#include <cstdint>
 
 namespace ferlow::media {
 namespace {
@@ -20,25 +20,30 @@ constexpr int kAsyncChannel = 0;
 constexpr int kSyncChannel = 1;
 constexpr int kChannelCount = 2;
 
-constexpr int kFrequency = 44100;
-constexpr int kOutputChannels = 2;
-// 512 frames is about 12 ms at 44.1 kHz: a click is heard at once, and a
-// synchronous tick does not hold up the game much longer than its own length.
+// The stream takes the sounds as they are made (22,050 frames a second, one
+// channel): the mixer then neither resamples nor doubles them, and mixes a
+// quarter of what CD quality would ask for every second the stream is open. The
+// sound server brings them to the sound card's own rate.
+constexpr int kFrequency = 22050;
+constexpr int kOutputChannels = 1;
+// 512 frames is about 23 ms: a click is still heard at once, and a synchronous
+// tick does not hold up the game much longer than its own length.
 constexpr int kBufferFrames = 512;
 
 // What the audio thread reports back. Mix_ChannelFinished takes a plain
 // function without a context pointer, hence one shared instance; it outlives
 // every player so a late callback never touches freed memory.
 //
-// Lock order: SDL's audio lock, then `mutex`. The callback runs with the
-// audio lock held (on the audio thread, or inside Mix_HaltChannel /
-// Mix_PlayChannel on the caller's thread), so no code may call into
-// SDL_mixer while holding `mutex`.
+// Lock order: the player's mutex, SDL's audio lock, then `mutex`. The
+// callback runs with the audio lock held (on the audio thread, or inside
+// Mix_HaltChannel / Mix_PlayChannel on the caller's thread), so no code may
+// call into SDL_mixer while holding `mutex`.
 struct Notices {
     std::mutex mutex;
     std::condition_variable changed;
     std::array<std::uint64_t, kChannelCount> finished{};
     std::uint64_t stops = 0;
+    Clock::time_point lastFinished;
 };
 
 Notices& notices() {
@@ -54,8 +59,15 @@ void onChannelFinished(int channel) {
     {
         std::lock_guard lock(n.mutex);
         ++n.finished[static_cast<std::size_t>(channel)];
+        n.lastFinished = Clock::now();
     }
     n.changed.notify_all();
+}
+
+Clock::time_point lastFinished() {
+    Notices& n = notices();
+    std::lock_guard lock(n.mutex);
+    return n.lastFinished;
 }
 
 // SDL_mixer is a single global mixer; only one player may drive it.
@@ -84,7 +96,8 @@ SoundPlayer::SoundPlayer() {
         // that just failed would otherwise win over a normal hint.
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         const bool silentStarted = startAudio();
-        // The next player (tests create several) chooses afresh.
+        // The next player (tests create several) chooses afresh; this one
+        // keeps its driver as long as it keeps SDL's audio running.
         SDL_ResetHint(SDL_HINT_AUDIODRIVER);
         if (!silentStarted) {
             qCWarning(lcMedia).nospace() << "sound disabled: no audio device (" << reason.c_str()
@@ -95,12 +108,8 @@ SoundPlayer::SoundPlayer() {
                                   << "); sounds are timed but silent";
     }
 
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
-    frequency_ = frequency;
-    bytesPerFrame_ = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+    Mix_QuerySpec(&frequency_, &format_, &channels_);
+    bytesPerFrame_ = static_cast<int>(SDL_AUDIO_BITSIZE(format_) / 8) * channels_;
     if (frequency_ <= 0 || bytesPerFrame_ <= 0) {
         // Clip lengths could not be worked out, so synchronous waits could not be bounded.
         qCWarning(lcMedia).nospace() << "sound disabled: unusable output format";
@@ -108,13 +117,14 @@ SoundPlayer::SoundPlayer() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
-
-    Mix_AllocateChannels(kChannelCount);
-    Mix_ChannelFinished(&onChannelFinished);
     if (const char* driver = SDL_GetCurrentAudioDriver()) {
         driver_ = driver;
     }
+    setUpStream();
     open_ = true;
+    // The stream stays open for the first sounds; the thread closes it after
+    // the first silence.
+    closer_ = std::thread([this] { closeWhenQuiet(); });
 }
 
 bool SoundPlayer::startAudio() {
@@ -130,12 +140,30 @@ bool SoundPlayer::startAudio() {
     return true;
 }
 
+// Each opening gives SDL_mixer a fresh set of channels.
+void SoundPlayer::setUpStream() {
+    Mix_AllocateChannels(kChannelCount);
+    Mix_ChannelFinished(&onChannelFinished);
+    streamOpen_ = true;
+    lastBusy_ = Clock::now();
+}
+
 SoundPlayer::~SoundPlayer() {
     if (open_) {
-        Mix_HaltChannel(-1);
+        {
+            std::lock_guard lock(mutex_);
+            quitting_ = true;
+        }
+        wake_.notify_all();
+        closer_.join();
+        if (streamOpen_) {
+            Mix_HaltChannel(-1);
+        }
         Mix_ChannelFinished(nullptr);
         chunks_.clear();
-        Mix_CloseAudio();
+        if (streamOpen_) {
+            closeStream();
+        }
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     if (ownsMixer_) {
@@ -143,8 +171,57 @@ SoundPlayer::~SoundPlayer() {
     }
 }
 
-Mix_Chunk* SoundPlayer::chunkFor(const std::string& path) {
-    std::lock_guard lock(cacheMutex_);
+bool SoundPlayer::openStream() {
+    if (streamOpen_) {
+        return true;
+    }
+    // The format of the first opening, exactly: the cached sounds are in it.
+    // SDL converts, should the device now want something else.
+    if (Mix_OpenAudioDevice(frequency_, format_, channels_, kBufferFrames, nullptr, 0) != 0) {
+        if (!reopenFailed_) {
+            qCWarning(lcMedia).nospace() << "cannot open the sound output again: " << Mix_GetError();
+            reopenFailed_ = true;
+        }
+        return false;
+    }
+    reopenFailed_ = false;
+    setUpStream();
+    wake_.notify_all();
+    return true;
+}
+
+void SoundPlayer::closeStream() {
+    Mix_CloseAudio();  // ends SDL's audio thread
+    streamOpen_ = false;
+}
+
+void SoundPlayer::closeWhenQuiet() {
+    std::unique_lock lock(mutex_);
+    while (!quitting_) {
+        if (!streamOpen_) {
+            wake_.wait(lock);
+            continue;
+        }
+        const auto due = std::max(lastBusy_, lastFinished()) + kIdleClose;
+        if (Clock::now() < due) {
+            wake_.wait_until(lock, due);
+            continue;
+        }
+        if (Mix_Playing(-1) != 0) {
+            // A sound longer than the wait, or a device that stopped taking
+            // samples: closing would cut it. Look again later.
+            lastBusy_ = Clock::now();
+            continue;
+        }
+        closeStream();
+    }
+}
+
+Mix_Chunk* SoundPlayer::readyChunk(const std::string& path) {
+    // Loading converts to the stream's format, which needs the stream open.
+    if (!openStream()) {
+        return nullptr;
+    }
     if (const auto it = chunks_.find(path); it != chunks_.end()) {
         return it->second.get();
     }
@@ -171,7 +248,8 @@ bool SoundPlayer::playAsync(const std::string& path) {
     if (!open_) {
         return false;
     }
-    Mix_Chunk* chunk = chunkFor(path);
+    std::lock_guard lock(mutex_);
+    Mix_Chunk* chunk = readyChunk(path);
     if (chunk == nullptr) {
         return false;
     }
@@ -182,6 +260,7 @@ bool SoundPlayer::playAsync(const std::string& path) {
         qCWarning(lcMedia).nospace() << "cannot play sound " << path.c_str() << ": " << Mix_GetError();
         return false;
     }
+    lastBusy_ = Clock::now();
     return true;
 }
 
@@ -190,7 +269,8 @@ bool SoundPlayer::playSync(const std::string& path) {
         return false;
     }
     std::lock_guard serial(syncMutex_);
-    Mix_Chunk* chunk = chunkFor(path);
+    std::unique_lock device(mutex_);
+    Mix_Chunk* chunk = readyChunk(path);
     if (chunk == nullptr) {
         return false;
     }
@@ -213,6 +293,8 @@ bool SoundPlayer::playSync(const std::string& path) {
         qCWarning(lcMedia).nospace() << "cannot play sound " << path.c_str() << ": " << Mix_GetError();
         return false;
     }
+    lastBusy_ = start;
+    device.unlock();
     const auto heard = start + lengthOf(*chunk);
     const auto deadline = heard + kSyncMargin;
 
@@ -223,7 +305,10 @@ bool SoundPlayer::playSync(const std::string& path) {
     if (!finished) {
         // The device stalled or vanished: give up rather than hang the game.
         lock.unlock();
-        Mix_HaltChannel(kSyncChannel);
+        device.lock();
+        if (streamOpen_) {
+            Mix_HaltChannel(kSyncChannel);
+        }
         return true;
     }
     // The mixer is done with a clip once its last samples are in the output
@@ -243,7 +328,10 @@ void SoundPlayer::stopAll() {
         ++n.stops;
     }
     n.changed.notify_all();
-    Mix_HaltChannel(-1);
+    std::lock_guard device(mutex_);
+    if (streamOpen_) {
+        Mix_HaltChannel(-1);
+    }
 }
 
 std::string SoundPlayer::driverName() const {

@@ -98,9 +98,25 @@ std::size_t matchingFrames(const Clip& out, std::size_t at, const Clip& clip) {
     return n;
 }
 
+bool streamOpen() {
+    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
+}
+
+bool waitUntilStreamClosed(std::chrono::microseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (streamOpen()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
 bool waitUntilMixerIdle(std::chrono::milliseconds limit) {
     const auto end = std::chrono::steady_clock::now() + limit;
-    while (Mix_Playing(-1) != 0) {
+    // The player closes the stream only once every channel is silent.
+    while (streamOpen() && Mix_Playing(-1) != 0) {
         if (std::chrono::steady_clock::now() > end) {
             return false;
         }

@@ -40,7 +40,13 @@ std::optional<std::size_t> lastSound(const Clip& out);
 // How many frames of `out` from `at` on equal `clip` from its start.
 std::size_t matchingFrames(const Clip& out, std::size_t at, const Clip& clip);
 
-// Blocks until SDL_mixer has no channel playing, up to `limit`.
+// Whether SDL_mixer's output stream is open. SDL_mixer's channel calls must
+// not be made while it is closed (its channels are freed then).
+bool streamOpen();
+// Blocks until the player has closed its output stream, up to `limit`.
+bool waitUntilStreamClosed(std::chrono::microseconds limit);
+
+// Blocks until SDL_mixer has no channel playing (or its stream is closed), up to `limit`.
 bool waitUntilMixerIdle(std::chrono::milliseconds limit);
 // Blocks until at least `channels` SDL_mixer channels are playing, up to `limit`.
 bool waitUntilPlaying(int channels, std::chrono::milliseconds limit);

@@ -1,4 +1,5 @@
-// What actually leaves the mixer, captured with SDL's disk driver: order, wholeness, cuts.
+// What actually leaves the mixer, captured with SDL's disk driver: order, wholeness, cuts,
+// and the stream's closing and reopening around silences.
 #include "audio_fixtures.h"
 #include "media/sound_player.h"
 
@@ -22,7 +23,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     std::string path(const char* name) const { return dir_.filePath(name).toStdString(); }
 
-    // Plays `script` on a disk-driver player and returns everything it output.
+    // Plays `script` on a disk-driver player and returns everything it output
+    // since the stream last opened (the disk driver starts its file afresh).
     template <typename Script>
     Clip capture(Script script) {
         const std::string raw = path("out.raw");
@@ -106,6 +108,49 @@ TEST_F(MixerOutputTest, StopAllSilencesEveryChannel) {
     EXPECT_NE(std::find(out.begin(), out.end(), Frame{8000 + 6000, -4000 - 3000}), out.end());
     EXPECT_LT(*last - *first, a.size());
     EXPECT_GE(out.size() - *last, static_cast<std::size_t>(kRate / 25)) << "no silence after stopAll";
+}
+
+TEST_F(MixerOutputTest, ClosingInTheSilenceNeverCutsASound) {
+    const Clip a = squareClip(kRate * 6 / 10, 8000, 20);  // 600 ms, longer than the idle wait
+    writeWav(path("a.wav"), a);
+
+    const Clip out = capture([&](SoundPlayer& player) {
+        ASSERT_TRUE(player.playAsync(path("a.wav")));
+        ASSERT_TRUE(waitUntilStreamClosed(lengthOf(a) + SoundPlayer::kIdleClose + 3 * kSchedulingSlack));
+    });
+
+    const auto aAt = firstSound(out, 0);
+    ASSERT_TRUE(aAt);
+    EXPECT_EQ(matchingFrames(out, *aAt, a), a.size()) << "A was cut";
+    // The stream closed only after its samples had been silence for a while.
+    const std::size_t silenceAfter = out.size() - (*aAt + a.size());
+    EXPECT_GE(silenceAfter, static_cast<std::size_t>(kRate * SoundPlayer::kIdleClose.count() / 1000 / 2));
+}
+
+TEST_F(MixerOutputTest, TheFirstSoundAfterAReopenComesOutWholeAndAtOnce) {
+    const Clip tick = squareClip(kRate / 20, 4000, 5);  // 50 ms
+    const Clip b = squareClip(kRate / 10, 12000, 50);   // 100 ms
+    writeWav(path("tick.wav"), tick);
+    writeWav(path("b.wav"), b);
+
+    // The tick was loaded while the stream was open before; B is loaded into the reopened one.
+    for (const bool sync : {true, false}) {
+        const Clip& first = sync ? tick : b;
+        const Clip out = capture([&](SoundPlayer& player) {
+            ASSERT_TRUE(player.playSync(path("tick.wav")));
+            ASSERT_TRUE(waitUntilStreamClosed(SoundPlayer::kIdleClose + 2 * kSchedulingSlack));
+            ASSERT_TRUE(sync ? player.playSync(path("tick.wav")) : player.playAsync(path("b.wav")));
+            ASSERT_TRUE(waitUntilStreamClosed(lengthOf(first) + SoundPlayer::kIdleClose + 3 * kSchedulingSlack));
+        });
+
+        // The file holds the reopened stream only: the sound from its very first
+        // frame, within 50 ms of the start, and nothing else.
+        const auto at = firstSound(out, 0);
+        ASSERT_TRUE(at) << "sync " << sync;
+        EXPECT_LE(*at, static_cast<std::size_t>(kRate / 20)) << "started late, sync " << sync;
+        EXPECT_EQ(matchingFrames(out, *at, first), first.size()) << "sync " << sync;
+        EXPECT_FALSE(firstSound(out, *at + first.size())) << "sync " << sync;
+    }
 }
 
 }  // namespace
