@@ -27,8 +27,7 @@ void put32(std::ofstream& out, std::uint32_t v) {
 Clip squareClip(std::size_t frames, std::int16_t amplitude, std::size_t halfPeriod) {
     Clip clip(frames);
     for (std::size_t i = 0; i < frames; ++i) {
-        const auto left = static_cast<std::int16_t>((i / halfPeriod) % 2 == 0 ? amplitude : -amplitude);
-        clip[i] = {left, static_cast<std::int16_t>(-left / 2)};
+        clip[i] = {static_cast<std::int16_t>((i / halfPeriod) % 2 == 0 ? amplitude : -amplitude)};
     }
     return clip;
 }
@@ -39,23 +38,20 @@ std::chrono::microseconds lengthOf(const Clip& clip) {
 
 void writeWav(const std::string& path, const Clip& clip) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    const auto dataBytes = static_cast<std::uint32_t>(clip.size() * 4);
+    const auto dataBytes = static_cast<std::uint32_t>(clip.size() * 2);
     out.write("RIFF", 4);
     put32(out, 36 + dataBytes);
     out.write("WAVEfmt ", 8);
     put32(out, 16);
     put16(out, 1);  // PCM
-    put16(out, 2);  // stereo
+    put16(out, 1);  // mono
     put32(out, kRate);
-    put32(out, kRate * 4);
-    put16(out, 4);
+    put32(out, kRate * 2);
+    put16(out, 2);
     put16(out, 16);
     out.write("data", 4);
     put32(out, dataBytes);
-    for (const Frame& f : clip) {
-        put16(out, static_cast<std::uint16_t>(f.left));
-        put16(out, static_cast<std::uint16_t>(f.right));
-    }
+    for (const Frame& f : clip) put16(out, static_cast<std::uint16_t>(f.sample));
     if (!out) {
         throw std::runtime_error("cannot write " + path);
     }
@@ -64,11 +60,8 @@ void writeWav(const std::string& path, const Clip& clip) {
 Clip readRawOutput(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     Clip out;
-    unsigned char b[4];
-    while (in.read(reinterpret_cast<char*>(b), 4)) {
-        out.push_back({static_cast<std::int16_t>(b[0] | (b[1] << 8)),
-                       static_cast<std::int16_t>(b[2] | (b[3] << 8))});
-    }
+    unsigned char b[2];
+    while (in.read(reinterpret_cast<char*>(b), 2)) out.push_back({static_cast<std::int16_t>(b[0] | (b[1] << 8))});
     return out;
 }
 

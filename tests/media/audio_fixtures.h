@@ -10,27 +10,26 @@
 
 namespace ferlow::media::test {
 
-inline constexpr int kRate = 44100;
+// The format of the game's sounds, which the player's stream takes as it is.
+inline constexpr int kRate = 22050;
 
 struct Frame {
-    std::int16_t left = 0;
-    std::int16_t right = 0;
+    std::int16_t sample = 0;
     bool operator==(const Frame&) const = default;
-    bool silent() const { return left == 0 && right == 0; }
+    bool silent() const { return sample == 0; }
 };
 using Clip = std::vector<Frame>;
 
 // A DC-free square wave that is never zero, so a clip's first frame is
-// recognisable in the output. The right channel differs from the left to
-// catch swapped or merged channels.
+// recognisable in the output.
 Clip squareClip(std::size_t frames, std::int16_t amplitude, std::size_t halfPeriod);
 
 std::chrono::microseconds lengthOf(const Clip& clip);
 
-// 16-bit PCM stereo at kRate.
+// 16-bit PCM mono at kRate.
 void writeWav(const std::string& path, const Clip& clip);
 
-// The disk driver's raw output (S16 little-endian stereo).
+// The disk driver's raw output (S16 little-endian mono).
 Clip readRawOutput(const std::string& path);
 
 // First non-silent frame at or after `from`, if any.

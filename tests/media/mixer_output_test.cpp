@@ -40,7 +40,7 @@ protected:
             // The raw file is in the opened format; the analysis reads it as such.
             EXPECT_EQ(frequency, kRate);
             EXPECT_EQ(format, AUDIO_S16LSB);
-            EXPECT_EQ(channels, 2);
+            EXPECT_EQ(channels, 1);
             script(player);
             EXPECT_TRUE(waitUntilMixerIdle(2s));
         }  // closing the device flushes the file
@@ -105,7 +105,7 @@ TEST_F(MixerOutputTest, StopAllSilencesEveryChannel) {
     const auto last = lastSound(out);
     ASSERT_TRUE(first && last);
     // Both clips sounded together (they sum), and both stopped well before their ends.
-    EXPECT_NE(std::find(out.begin(), out.end(), Frame{8000 + 6000, -4000 - 3000}), out.end());
+    EXPECT_NE(std::find(out.begin(), out.end(), Frame{8000 + 6000}), out.end());
     EXPECT_LT(*last - *first, a.size());
     EXPECT_GE(out.size() - *last, static_cast<std::size_t>(kRate / 25)) << "no silence after stopAll";
 }
