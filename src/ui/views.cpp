@@ -1,5 +1,7 @@
 #include "ui/views.h"
 
+#include <type_traits>
+
 
 #include "ui/windows/opening_window.h"
 #include "ui/windows/prize_window.h"
@@ -50,7 +52,17 @@ void Views::follow(Owned<View>& view, const WindowState& model)
 {
     if (model.loaded && !view) view.reset(new View(m_, *this));
     if (!model.loaded && view) view.reset();
-    if (view) view->sync();
+    if (!view) return;
+    // A hidden window's controls are brought up to date as it shows: until then
+    // only the window's own state follows its model. The statistics and high-score
+    // windows, loaded all the while, would otherwise be gone over at every ball.
+    if constexpr (std::is_base_of_v<AuxWindow, View>) {
+        if (!model.visible && !view->isVisible()) {
+            view->syncWindow();
+            return;
+        }
+    }
+    view->sync();
 }
 
 QWidget* Views::ownerWindow() const { return main_.get(); }

@@ -18,6 +18,10 @@ class AuxWindow : public QWidget {
 public:
     using Handler = void (Machine::*)();
 
+    // Size, caption, lock, pointer, position and visibility; the subclasses' sync()
+    // calls it last, after their controls.
+    void syncWindow();
+
 protected:
     // `closed` runs when the close box is used; `background` (may be null) when the
     // background, or a control marked with passToBackground, is pressed.
@@ -28,8 +32,6 @@ protected:
     void passToBackground(QWidget* control) { toBackground_.insert(control); }
     void run(Handler handler);
     void run(const std::function<void()>& handler);
-    // Size, caption, lock, pointer, position and visibility; call last in sync().
-    void syncWindow();
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
