@@ -83,8 +83,11 @@ void Views::syncAll()
     syncing_ = false;
 }
 
+// Every event of every window passes here: once the program is ending, none
+// reaches the machine (a closed main window can leave events queued behind it).
 void Views::run(const std::function<void()>& handler)
 {
+    if (m_.ended()) return;
     handler();
     syncAll();
 }

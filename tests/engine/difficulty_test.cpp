@@ -23,10 +23,11 @@ TEST_P(ApplyDifficultyRows, SetsNameRowsAndLowestPayingCount)
     const RulesRow r = GetParam();
     test::FakeHost host;
     Machine m(host);
-    m.startUp();
-    m.state.difficulty = static_cast<Difficulty>(r.difficulty);
-    m.state.spots = r.spots;
-    m.applyDifficulty();
+    test::startGame(m);
+    std::vector<int> picks;
+    for (int i = 0; i < r.spots; ++i) picks.push_back(i * 7);
+    test::pickNumbers(m, picks);
+    m.menuClicked(kDifficultyItems[static_cast<std::size_t>(r.difficulty - 1)]);
     EXPECT_EQ(m.state.difficultyName, r.name);
     EXPECT_EQ(m.main.SSPNum.caption.text(), r.name);
     EXPECT_EQ(m.prize.row(2).visible, r.row2);
@@ -50,13 +51,15 @@ TEST(Difficulty, HardestTenThenNinePicksReopensTheThreeHitRow)
     test::FakeHost host;
     Machine m(host);
     test::startGame(m);
+    std::vector<int> ten;
+    for (int i = 0; i < 10; ++i) ten.push_back(i * 3);
+    test::pickNumbers(m, ten);
     m.menuClicked(Menu::Mnuhardest);
-    m.state.spots = 10;
-    m.applyDifficulty();
     EXPECT_EQ(m.state.minWinHits, 4);
     EXPECT_FALSE(m.prize.row(3).visible);
-    m.state.spots = 9;
-    m.applyDifficulty();
+    m.menuClicked(Menu::Mnucnum);  // reopens the full board
+    m.numberPressed(0);            // nine picks
+    m.menuClicked(Menu::Mnuhardest);
     EXPECT_EQ(m.state.minWinHits, 3);
     EXPECT_TRUE(m.prize.row(3).visible);
     EXPECT_FALSE(m.prize.row(2).visible);

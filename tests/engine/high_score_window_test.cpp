@@ -42,19 +42,20 @@ TEST_F(HighScoresTest, PercentagesAreOfTheRaisedAverage)
     EXPECT_EQ(m.hsc.Lblp[4].caption.text(), "01.7% of Average");
 
     // With a ticket the average comes from its top prize: Easy, 4 spots: 8500.
-    m.state.spots = 4;
-    m.refreshScorePercents();
+    m.openingPlayClicked();
+    test::pickNumbers(m, {0, 1, 2, 3});
+    m.menuClicked(Menu::Mnueasy);
     EXPECT_DOUBLE_EQ(m.state.average, 9775);
     EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "51.2% of Average");
 }
 
 TEST_F(HighScoresTest, SaveFillsEmptyNamesAndWritesEveryPlace)
 {
-    m.startUp();
+    test::startGame(m);
     m.hsc.Txtnam[2].text = "";
     m.hsc.Txtnam[0].text = " Dora ";
     m.state.highScores[0] = 250000;  // far beyond the old 16-bit field
-    m.saveHighScores();
+    test::saveHighScores(m);
     EXPECT_EQ(host.writes, 1);
     EXPECT_EQ(m.hsc.Txtnam[2].text, "Ferlow");
     EXPECT_EQ(host.stored[2].name, "Ferlow");
@@ -111,7 +112,7 @@ TEST_F(HighScoresTest, ResetMakesTheNextSaveReplaceTheStoredTable)
     m.menuClicked(Menu::Mnuvhsc);
     m.hscCloseClicked();
     EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
-    m.resetHighScores();
+    test::resetHighScores(m);
     m.menuClicked(Menu::Mnuvhsc);
     m.hscCloseClicked();
     EXPECT_EQ(host.lastWrite, HighScoreWrite::Replace);
@@ -139,9 +140,9 @@ TEST_F(HighScoresTest, AStoreProblemIsToldOnceTheMainWindowShows)
 
 TEST_F(HighScoresTest, AFailedSaveIsToldAndPlayGoesOn)
 {
-    m.startUp();
+    test::startGame(m);
     host.writeError = "/home/p/.local/share/ferlow/ferlow.ini: Permission denied";
-    m.saveHighScores();
+    test::saveHighScores(m);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find("Permission denied"), std::string::npos);
     EXPECT_FALSE(m.ended());
@@ -150,10 +151,10 @@ TEST_F(HighScoresTest, AFailedSaveIsToldAndPlayGoesOn)
 TEST_F(HighScoresTest, ResetChangesMemoryOnlyAndSettlesTheCaptions)
 {
     host.stored = {{{9000, "Zed"}, {8000, "Yan"}, {7000, "Xi"}, {6000, "Wu"}, {5000, "Vi"}}};
-    m.startUp();
+    test::startGame(m);
     m.state.rating = 2;
     m.hsc.PicFace.visible = false;
-    m.resetHighScores();
+    test::resetHighScores(m);
     EXPECT_EQ(host.writes, 0);
     EXPECT_EQ(m.state.highScores[0], 5000);
     EXPECT_EQ(m.state.highScores[4], 400);

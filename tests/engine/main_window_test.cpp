@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/machine/machine.h"
-#include "support/fake_host.h"
+#include "support/game_driver.h"
 
 namespace ferlow {
 namespace {
@@ -176,19 +176,22 @@ TEST_F(StartUpTest, NewGameKeepsSettingsAndTheLastWin)
 
 TEST_F(StartUpTest, ResetAfterAGameStartsFreshButKeepsTheStatistics)
 {
+    // A whole game with a held bet, the exit question answered No at its end.
     m.startUp();
-    m.state.credit = 812;
-    m.state.turn = 20;
-    m.state.won = 60;
-    m.state.bet = 20;
-    m.state.heldBet = 20;
-    m.state.numberStats[5] = 3;
-    m.stats.panel(5).caption.set("5,3");
-    m.stats.panel(5).back = Color::rgb(255, 168, 255);
-    m.hsc.Lblpercent.caption.set("812 is 3.5% out of Average.");
-    m.betDialog.fillinWidthTwips = 580;
-
-    m.resetGameDisplay();
+    m.openingPlayClicked();
+    host.answers = {MessageAnswer::No};
+    for (int turn = 1; turn <= kTurnsPerGame; ++turn) {
+        test::pickNumbers(m, test::picksForHits(m, 4, 2));
+        m.commandClicked(CommandButton::Cmdbet);
+        if (turn == 1) {
+            m.betAmountClicked(BetAmount::Cmd20);
+            m.betHoldClicked();
+        }
+        m.betOkClicked();
+        test::play(m);
+    }
+    int drawn = 1;
+    while (m.state.numberStats[drawn] == 0) ++drawn;
 
     EXPECT_EQ(m.state.credit, 30);
     EXPECT_EQ(m.state.turn, 0);
@@ -199,8 +202,9 @@ TEST_F(StartUpTest, ResetAfterAGameStartsFreshButKeepsTheStatistics)
     EXPECT_EQ(m.main.LblWon.caption.text(), "Won 0");
     EXPECT_EQ(m.main.PicShow.tooltip, "You have 20 turns");
     EXPECT_EQ(m.hsc.Lblpercent.caption.text(), "");
-    EXPECT_EQ(m.stats.panel(5).caption.text(), "5,3");  // counts stay
-    EXPECT_EQ(m.stats.panel(5).back, Color::buttonFace());  // colours go
+    EXPECT_EQ(m.stats.panel(drawn).caption.text(),
+              std::to_string(drawn) + "," + std::to_string(m.state.numberStats[drawn]));  // counts stay
+    EXPECT_EQ(m.stats.panel(drawn).back, Color::buttonFace());                         // colours go
 }
 
 TEST_F(StartUpTest, StatusLabelsRewriteThemselvesFromTheState)

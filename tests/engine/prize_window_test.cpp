@@ -2,6 +2,8 @@
 // statistics windows' showing, hiding and closing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/rules/difficulty.h"
 #include "engine/rules/prize_table.h"
 #include "support/game_driver.h"
@@ -12,16 +14,11 @@ namespace {
 class PrizeRowsTest : public ::testing::Test {
 protected:
     void SetUp() override { test::startGame(m); }
-    void showFor(int difficulty, int spots, double bet, int hits)
+    // A whole turn at a level with `spots` picks, `hits` of them drawn.
+    void showFor(int difficulty, int spots, const char* bet, int hits)
     {
-        m.state.difficulty = static_cast<Difficulty>(difficulty);
-        m.state.difficultyFactor = difficultyLevel(m.state.difficulty).factor;
-        m.state.spots = spots;
-        m.state.bet = bet;
-        m.state.hits = hits;
-        m.setPrizeDivisor();
-        m.buildPrizeTable();
-        m.showPrizes();
+        m.menuClicked(kDifficultyItems[static_cast<std::size_t>(difficulty - 1)]);
+        test::playTurn(m, spots, hits, bet);
     }
 
     test::FakeHost host;
@@ -30,51 +27,50 @@ protected:
 
 TEST_F(PrizeRowsTest, RowsShowPrizesForTheBetAndHighlightTheHitCount)
 {
-    m.state.minWinHits = 2;
-    showFor(1, 10, 10, 5);
+    showFor(1, 10, "10", 5);
     EXPECT_EQ(m.prize.row(5).caption.text(), " 5 Out of 10  150");
     EXPECT_EQ(m.prize.row(10).caption.text(), " 10 Out of 10  2,000");
     EXPECT_EQ(m.prize.row(5).fore, palette::brightRed);
     EXPECT_EQ(m.prize.row(4).fore, palette::black);
-    EXPECT_EQ(m.state.won, 150);
     EXPECT_EQ(m.main.LblWon.caption.text(), "Won 150");
     EXPECT_EQ(m.main.LblwonS.caption.text(), "Won 150");
 }
 
 TEST_F(PrizeRowsTest, RowsAboveTheTicketAreEmptied)
 {
-    m.state.minWinHits = 2;
-    showFor(1, 4, 10, 3);
+    showFor(1, 4, "10", 3);
     for (int h = 5; h <= 10; ++h) EXPECT_EQ(m.prize.row(h).caption.text(), "") << h;
     EXPECT_EQ(m.prize.row(4).caption.text(), " 4 Out of 4  850");
     EXPECT_EQ(m.prize.row(2).caption.text(), " 2 Out of 4  70");
-    EXPECT_EQ(m.state.won, 150);  // the example: Easy, 4 spots, bet 10, 3 hits
+    EXPECT_EQ(m.main.LblWon.caption.text(), "Won 150");  // the example: Easy, 4 spots, bet 10, 3 hits
 }
 
 TEST_F(PrizeRowsTest, AHitCountBelowTheLowestPayingOneLeavesWonAlone)
 {
-    m.state.minWinHits = 4;
-    m.state.won = 0;
-    showFor(4, 10, 10, 3);
-    EXPECT_EQ(m.state.won, 0);
-    for (int h = 2; h <= 10; ++h) EXPECT_NE(m.prize.row(h).fore, palette::brightRed) << h;
+    showFor(4, 10, "10", 3);
+    EXPECT_EQ(m.main.LblWon.caption.text(), "Won 0");
+    EXPECT_EQ(m.state.credit, 20);
+    EXPECT_FALSE(m.prize.row(3).visible);
+    for (int h = 4; h <= 10; ++h) EXPECT_NE(m.prize.row(h).fore, palette::brightRed) << h;
 }
 
 TEST_F(PrizeRowsTest, AFractionalBetKeepsItsFractionButCaptionsRound)
 {
-    m.state.minWinHits = 2;
-    showFor(1, 4, 2.5, 3);
-    EXPECT_DOUBLE_EQ(m.state.won, 37.5);
+    showFor(1, 4, "2.5", 3);
+    EXPECT_DOUBLE_EQ(m.state.credit, 30 + 37.5);
     EXPECT_EQ(m.main.LblWon.caption.text(), "Won 38");
     EXPECT_EQ(m.prize.row(2).caption.text(), " 2 Out of 4  18");  // 17.5 to the nearest
 }
 
 TEST_F(PrizeRowsTest, TwoHitsOnTenSpotsAtMediumPayNothingButTheRowIsWritten)
 {
-    m.state.minWinHits = 2;
-    showFor(2, 10, 10, 2);
-    EXPECT_EQ(m.state.won, 0);
-    EXPECT_EQ(m.prize.row(2).caption.text(), " 2 Out of 10  0");
+    // Written during the draw, with the row hidden; the lost bet settles the turn.
+    std::vector<std::string> rowTwo;
+    host.onEvents = [&] { rowTwo.push_back(m.prize.row(2).caption.text()); };
+    showFor(2, 10, "10", 2);
+    EXPECT_NE(std::find(rowTwo.begin(), rowTwo.end(), " 2 Out of 10  0"), rowTwo.end());
+    EXPECT_FALSE(m.prize.row(2).visible);
+    EXPECT_EQ(m.main.LblWon.caption.text(), "Won 0");
 }
 
 TEST(PrizeWindow, PrizesMenuTogglesTheWindowBesideTheMainWindow)
@@ -137,24 +133,22 @@ TEST(StatsWindow, RatingBandsAtTheirBoundaries)
     for (const auto& row : rows) EXPECT_STREQ(ratingBandForCount(row.count).name, row.band) << row.count;
 }
 
+// After a draw every drawn number's panel is orange ("Poor": drawn once), with
+// its count; the others keep the button face.
 TEST(StatsWindow, APanelTakesTheColourOfItsCount)
 {
     test::FakeHost host;
     Machine m(host);
     test::startGame(m);
-    for (int draws = 1; draws <= 13; ++draws) {
-        ++m.state.numberStats[17];
-        m.showNumberStat(17);
-        if (draws == 1) {
-            EXPECT_EQ(m.stats.panel(17).back, Color::rgb(255, 148, 48));
-        } else if (draws == 2) {
-            EXPECT_EQ(m.stats.panel(17).back, Color::rgb(255, 168, 255));
-        } else if (draws == 4) {
-            EXPECT_EQ(m.stats.panel(17).back, Color::rgb(0, 135, 252));
-        }
+    const auto balls = test::predictBalls(m.random, 20);
+    test::playTurn(m, 4, 0, "1");
+    for (int index : balls) {
+        const int n = index + 1;
+        EXPECT_EQ(m.stats.panel(n).back, Color::rgb(255, 148, 48)) << n;
+        EXPECT_EQ(m.stats.panel(n).caption.text(), std::to_string(n) + ",1");
     }
-    EXPECT_EQ(m.stats.panel(17).back, Color::rgb(247, 249, 2));
-    EXPECT_EQ(m.stats.panel(17).caption.text(), "17,13");
+    const int undrawn = std::find(balls.begin(), balls.end(), 0) == balls.end() ? 1 : 2;
+    EXPECT_EQ(m.stats.panel(undrawn).back, Color::buttonFace());
 }
 
 TEST(StatsWindow, CloseHidesButTheCloseBoxUnloads)
@@ -166,21 +160,22 @@ TEST(StatsWindow, CloseHidesButTheCloseBoxUnloads)
     EXPECT_TRUE(m.stats.window.visible);
     EXPECT_TRUE(m.main.item(Menu::Mnustats).checked);
     EXPECT_EQ(m.stats.window.top, m.main.window.top + m.main.window.height + 20);
-    ++m.state.numberStats[5];
-    m.showNumberStat(5);
+    const int drawn = test::predictBalls(m.random, 20)[0] + 1;
+    test::playTurn(m, 4, 0, "1");
+    const std::string caption = std::to_string(drawn) + ",1";
 
     m.statsCloseClicked();
     EXPECT_FALSE(m.stats.window.visible);
     EXPECT_FALSE(m.main.item(Menu::Mnustats).checked);
     m.menuClicked(Menu::Mnustats);
-    EXPECT_EQ(m.stats.panel(5).caption.text(), "5,1");  // as it was
+    EXPECT_EQ(m.stats.panel(drawn).caption.text(), caption);  // as it was
 
     m.statsFrameClosed();
     EXPECT_FALSE(m.stats.window.loaded);
     EXPECT_FALSE(m.main.item(Menu::Mnustats).checked);
     m.menuClicked(Menu::Mnustats);
-    EXPECT_EQ(m.stats.panel(5).caption.text(), "");  // design state until drawn again
-    EXPECT_EQ(m.state.numberStats[5], 1);            // the count is kept
+    EXPECT_EQ(m.stats.panel(drawn).caption.text(), "");  // design state until drawn again
+    EXPECT_EQ(m.state.numberStats[drawn], 1);            // the count is kept
     // The legend keeps its six colours, from orange "Poor" to yellow "Excellent".
     const std::array<Color, 6> legend{Color::rgb(255, 148, 48), Color::rgb(255, 168, 255), Color::rgb(0, 135, 252),
                                       Color::rgb(0, 239, 0),    Color::rgb(247, 207, 105), Color::rgb(247, 249, 2)};

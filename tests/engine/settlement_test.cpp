@@ -181,9 +181,10 @@ TEST_F(GameTest, RatingBands)
 {
     const std::pair<double, int> rows[] = {{20001, 1}, {20000, 2}, {10001, 2}, {10000, 3}, {5001, 3}, {5000, 4},
                                            {1001, 4},  {1000, 5},  {401, 5},   {400, 6},   {0, 6}};
+    // Rated after every turn: a lost bet of 1 leaves the credit to rate.
     for (const auto& [credit, rating] : rows) {
-        m.state.credit = credit;
-        m.rateCredit();
+        m.state.credit = credit + 1;
+        test::playTurn(m, 4, 0, "1");
         EXPECT_EQ(m.state.rating, rating) << credit;
     }
 }

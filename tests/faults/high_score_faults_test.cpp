@@ -280,7 +280,7 @@ TEST_F(HighScoreFaults, HundredMegabyteFileIsJudgedQuicklyAndKeptAside)
     ASSERT_EQ(::stat((folder / "ferlow.ini.bad").c_str(), &aside), 0);
     EXPECT_EQ(aside.st_ino, before.st_ino);
     EXPECT_EQ(aside.st_size, kSize);
-    m.saveHighScores();
+    test::saveHighScores(m);
     EXPECT_TRUE(host.lastSave.ok) << host.lastSave.error;
     EXPECT_LT(fs::file_size(file), 200u);
 }
@@ -318,7 +318,7 @@ TEST_F(HighScoreFaults, SaveKilledAtAnyMomentLeavesAWholeTable)
     const storage::HighScoreTable other{
         {{250000, "Winner"}, {40000, "Second"}, {32768, "Third"}, {1001, "Fourth"}, {999, "Fifth"}}};
     const auto show = [&](const storage::HighScoreTable& t) {
-        m.resetHighScores();
+        test::resetHighScores(m);
         for (std::size_t i = 0; i < t.size(); ++i) {
             m.state.highScores[i] = t[i].score;
             m.hsc.Txtnam[i].text = t[i].name;
@@ -337,9 +337,9 @@ TEST_F(HighScoreFaults, SaveKilledAtAnyMomentLeavesAWholeTable)
         if (saver == 0) {
             for (;;) {
                 show(other);
-                m.saveHighScores();
+                test::saveHighScores(m);
                 show(keptScores());
-                m.saveHighScores();
+                test::saveHighScores(m);
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
@@ -363,7 +363,7 @@ TEST_F(HighScoreFaults, SaveKilledAtAnyMomentLeavesAWholeTable)
     EXPECT_GT(sawOther, 0);
     EXPECT_EQ(entriesOf(folder).count("ferlow.ini.bad"), 0u);
     // The next save sweeps away what the killed savers left.
-    m.saveHighScores();
+    test::saveHighScores(m);
     EXPECT_EQ(entriesOf(folder), std::set<std::string>{"ferlow.ini"});
 }
 

@@ -70,6 +70,15 @@ inline void placeBet(Machine& m, const std::string& amount)
 
 inline void play(Machine& m) { m.commandClicked(CommandButton::CmdPlay); }
 
+// The player's save of the high scores as they stand: View High Scores, Close.
+inline void saveHighScores(Machine& m)
+{
+    m.menuClicked(Menu::Mnuvhsc);
+    m.hscCloseClicked();
+}
+
+inline void resetHighScores(Machine& m) { m.menuClicked(Menu::Mnureset); }
+
 // One whole turn with `spots` picks of which `hits` are drawn.
 inline void playTurn(Machine& m, int spots, int hits, const std::string& amount)
 {

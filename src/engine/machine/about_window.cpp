@@ -12,9 +12,27 @@ inline constexpr const char* kAboutCredit = "Written and drawn by the Ferlow dev
 inline constexpr const char* kAboutFree = "Ferlow is free of charge: copy it and share it.";
 inline constexpr const char* kAboutNotice = "Play for fun: no money can be won or lost with Ferlow.";
 
-}  // namespace
+void activateAboutWindow(AboutScreen& about, MainScreen& main)
+{
+    about.cycler = ListImage::EmblemA;
+    about.cyclerShowsFrame = true;
+    about.timerRunning = true;
+    main.window.enabled = false;
+    about.SSpnlreg.caption.set(kAboutFree);
+    about.Label1.caption.set(kAboutCredit);
+    about.Label2.caption.set(std::string("Ferlow V ") + kVersion + "\nA keno machine for the desktop");
+    about.Label5.caption.set(kAboutNotice);
+}
 
-// ---- About ----
+void closeAboutWindow(AboutScreen& about, MainScreen& main)
+{
+    about.timerRunning = false;
+    about.window.visible = false;
+    main.window.enabled = true;
+    about.window.loaded = false;
+}
+
+}  // namespace
 
 void Machine::openAboutWindow()
 {
@@ -28,60 +46,36 @@ void Machine::openAboutWindow()
     }
     about.window.visible = true;
     about.window.enabled = true;
-    activateAboutWindow();
+    activateAboutWindow(about, main);
     prizeWindow().window.enabled = false;
     statsWindow().window.enabled = false;
-}
-
-void Machine::activateAboutWindow()
-{
-    about.cycler = ListImage::EmblemA;
-    about.cyclerShowsFrame = true;
-    about.timerRunning = true;
-    main.window.enabled = false;
-    about.SSpnlreg.caption.set(kAboutFree);
-    about.Label1.caption.set(kAboutCredit);
-    about.Label2.caption.set(std::string("Ferlow V ") + kVersion + "\nA keno machine for the desktop");
-    about.Label5.caption.set(kAboutNotice);
 }
 
 // The two frames alternate by which picture the box holds, not by its pixels.
 void Machine::aboutTimerTick()
 {
-    if (ended_ || !about.window.loaded || !about.timerRunning || !about.cyclerShowsFrame) return;
+    if (!about.window.loaded || !about.timerRunning || !about.cyclerShowsFrame) return;
     about.cycler = about.cycler == ListImage::EmblemB ? ListImage::EmblemA : ListImage::EmblemB;
 }
 
 void Machine::aboutOkClicked()
 {
-    if (ended_ || !about.window.visible) return;
+    if (!about.window.visible) return;
     playTick();
     about.window.visible = false;
     lockMainPrizeStats(false);
-    closeAboutWindow();
+    closeAboutWindow(about, main);
 }
 
 void Machine::aboutFrameClosed()
 {
-    if (ended_ || !about.window.loaded) return;
-    closeAboutWindow();
-}
-
-void Machine::closeAboutWindow()
-{
-    about.timerRunning = false;
-    about.window.visible = false;
-    main.window.enabled = true;
-    about.window.loaded = false;
+    if (!about.window.loaded) return;
+    closeAboutWindow(about, main);
 }
 
 void Machine::aboutBackgroundClicked()
 {
-    if (!ended_) host_.beep();
+    host_.beep();
 }
-
-// ---- Help ----
-
-// ---- Instructions ----
 
 }  // namespace ferlow

@@ -6,6 +6,46 @@
 #include "engine/media_catalog.h"
 
 namespace ferlow {
+namespace {
+
+// Each amount button is on exactly when the credit covers it; All only while the
+// credit is below the largest amount.
+void enableAmountButtons(BetScreen& dialog, double credit)
+{
+    dialog.Cmd5.enabled = credit >= 5;
+    dialog.Cmd10.enabled = credit >= 10;
+    dialog.Cmd20.enabled = credit >= 20;
+    dialog.Cmd50.enabled = credit >= 50;
+    dialog.Cmd100.enabled = credit >= 100;
+    dialog.Cmdall.enabled = credit < 100;
+}
+
+void setBetText(BetScreen& dialog, GameState& state, std::string text);
+
+// The amount field's change rule. While Hold is in force, typing cannot change
+// the amount: the field is put back to the held amount.
+void betTextChanged(BetScreen& dialog, GameState& state)
+{
+    if (!dialog.Txtfil.text.empty()) {
+        dialog.Cmdhold.enabled = true;
+        state.bet = amountValue(dialog.Txtfil.text);
+        dialog.Cmdok.enabled = true;
+    }
+    if (state.betHeld) {
+        state.bet = state.heldBet;
+        setBetText(dialog, state, fmt::plain(state.heldBet));
+        dialog.Cmdhold.enabled = false;
+    }
+}
+
+void setBetText(BetScreen& dialog, GameState& state, std::string text)
+{
+    if (text == dialog.Txtfil.text) return;
+    dialog.Txtfil.text = std::move(text);
+    betTextChanged(dialog, state);
+}
+
+}  // namespace
 
 void Machine::loadBetDialog()
 {
@@ -49,7 +89,7 @@ void Machine::openBetDialog()
     lockMainPrizeStats(true);
     main.Cmdexit.enabled = false;
 
-    enableAmountButtons();
+    enableAmountButtons(betDialog, state.credit);
 
     clearDrawMarks();
     showWon();
@@ -59,80 +99,44 @@ void Machine::openBetDialog()
     if (state.heldBet > 0) betDialog.Cmdok.enabled = true;
 }
 
-// Each amount button is on exactly when the credit covers it; All only while the
-// credit is below the largest amount.
-void Machine::enableAmountButtons()
-{
-    const double c = state.credit;
-    betDialog.Cmd5.enabled = c >= 5;
-    betDialog.Cmd10.enabled = c >= 10;
-    betDialog.Cmd20.enabled = c >= 20;
-    betDialog.Cmd50.enabled = c >= 50;
-    betDialog.Cmd100.enabled = c >= 100;
-    betDialog.Cmdall.enabled = c < 100;
-}
-
 // The dialog becomes the active window: the field starts empty (a held amount
 // comes back through the field's change rule) and the turn label shows the
 // coming turn.
 void Machine::activateBetDialog()
 {
     betDialog.window.pointer = Pointer::Default;
-    setBetText("");
+    setBetText(betDialog, state, "");
     state.bet = 0;
     showBet();
     betDialog.Lblturn.caption.set(turnText(state.turn + 1));
 }
 
-void Machine::setBetText(std::string text)
-{
-    if (text == betDialog.Txtfil.text) return;
-    betDialog.Txtfil.text = std::move(text);
-    betTextChanged();
-}
-
-// While Hold is in force, typing cannot change the amount: the field is put back
-// to the held amount.
-void Machine::betTextChanged()
-{
-    if (!betDialog.Txtfil.text.empty()) {
-        betDialog.Cmdhold.enabled = true;
-        state.bet = amountValue(betDialog.Txtfil.text);
-        betDialog.Cmdok.enabled = true;
-    }
-    if (state.betHeld) {
-        state.bet = state.heldBet;
-        setBetText(fmt::plain(state.heldBet));
-        betDialog.Cmdhold.enabled = false;
-    }
-}
-
 void Machine::betTextEdited(const std::string& text)
 {
-    if (ended_ || !betDialog.window.visible) return;
-    setBetText(text);
+    if (!betDialog.window.visible) return;
+    setBetText(betDialog, state, text);
 }
 
 void Machine::betTextMouseDown()
 {
-    if (ended_ || !betDialog.window.visible) return;
+    if (!betDialog.window.visible) return;
     state.betHeld = false;
     state.heldBet = 0;
     state.bet = 0;
-    setBetText("");
+    setBetText(betDialog, state, "");
     betDialog.Cmdhold.enabled = false;
 }
 
 void Machine::betTextKey(int key)
 {
-    if (ended_ || !betDialog.window.visible || key != kEnterKey) return;
+    if (!betDialog.window.visible || key != kEnterKey) return;
     playTick();
     acceptBet();
 }
 
 void Machine::betAmountClicked(BetAmount amount)
 {
-    if (ended_ || !betDialog.window.visible) return;
+    if (!betDialog.window.visible) return;
     Button* const buttons[] = {&betDialog.Cmd5, &betDialog.Cmd10, &betDialog.Cmd20,
                                &betDialog.Cmd50, &betDialog.Cmd100, &betDialog.Cmdall};
     constexpr const char* kTexts[] = {"5", "10", "20", "50", "100"};
@@ -142,13 +146,13 @@ void Machine::betAmountClicked(BetAmount amount)
     state.betHeld = false;
     state.heldBet = 0;
     betDialog.Cmdhold.enabled = true;
-    setBetText(amount == BetAmount::Cmdall ? fmt::plain(state.credit) : kTexts[index]);
+    setBetText(betDialog, state, amount == BetAmount::Cmdall ? fmt::plain(state.credit) : kTexts[index]);
     state.bet = amountValue(betDialog.Txtfil.text);
 }
 
 void Machine::betHoldClicked()
 {
-    if (ended_ || !betDialog.window.visible || !betDialog.Cmdhold.enabled) return;
+    if (!betDialog.window.visible || !betDialog.Cmdhold.enabled) return;
     playTick();
     if (state.bet < 1) {
         host_.showMessage({"No bet entered", "Please enter your bet and then click on hold.",
@@ -163,7 +167,7 @@ void Machine::betHoldClicked()
 
 void Machine::betOkClicked()
 {
-    if (ended_ || !betDialog.window.visible || !betDialog.Cmdok.enabled) return;
+    if (!betDialog.window.visible || !betDialog.Cmdok.enabled) return;
     playTick();
     acceptBet();
     if (ended_) return;

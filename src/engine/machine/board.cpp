@@ -3,12 +3,29 @@
 #include "engine/machine/machine.h"
 
 namespace ferlow {
+namespace {
+
+void clearBoard(MainScreen& main, GameState& state)
+{
+    main.Cmdbet.enabled = false;
+    for (int i = 0; i < kBoardNumbers; ++i) {
+        auto& marker = main.Shp1[static_cast<std::size_t>(i)];
+        marker.enabled = true;
+        main.Lbl1[static_cast<std::size_t>(i)].enabled = true;
+        state.drawnFlags[static_cast<std::size_t>(i)] = 0;
+        marker.setImage(ListImage::Picked);
+        marker.visible = false;
+    }
+    state.spots = 0;
+}
+
+}  // namespace
 
 // The board takes presses only while its window takes input, and not while Quick
 // Pick lays its balls (a press then would add a pick to the count chosen).
 bool Machine::boardTakesInput() const
 {
-    return !ended_ && !quickPicking_ && main.window.visible && main.window.enabled;
+    return !quickPicking_ && main.window.visible && main.window.enabled;
 }
 
 void Machine::numberPressed(int position)
@@ -58,23 +75,10 @@ void Machine::togglePick(int position)
     }
 }
 
-void Machine::clearBoard()
-{
-    main.Cmdbet.enabled = false;
-    for (int i = 0; i < kBoardNumbers; ++i) {
-        auto& marker = main.Shp1[static_cast<std::size_t>(i)];
-        marker.enabled = true;
-        main.Lbl1[static_cast<std::size_t>(i)].enabled = true;
-        state.drawnFlags[static_cast<std::size_t>(i)] = 0;
-        marker.setImage(ListImage::Picked);
-        marker.visible = false;
-    }
-    state.spots = 0;
-}
 
 void Machine::openQuickPick()
 {
-    clearBoard();
+    clearBoard(main, state);
     for (auto& marker : main.Shp1) marker.enabled = false;
     for (Menu m : kQuickPickItems) main.item(m).checked = false;
 }

@@ -8,6 +8,29 @@
 #include "engine/media_catalog.h"
 
 namespace ferlow {
+namespace {
+
+void advanceTurn(GameState& state, MainScreen& main)
+{
+    ++state.turn;
+    main.PicShow.tooltip = turnsLeftText(state.turnLimit - state.turn);
+    const double t = state.turn;
+    const double limit = state.turnLimit;
+    if (t == limit * 20 / 100) {
+        main.PicShow.picture.show(files::kHourglass[1]);
+    } else if (t == limit * 40 / 100) {
+        main.PicShow.picture.show(files::kHourglass[2]);
+    } else if (t == limit * 60 / 100) {
+        main.PicShow.picture.show(files::kHourglass[3]);
+    } else if (t == limit * 90 / 100) {
+        main.PicShow.picture.show(files::kHourglass[4]);
+    } else if (t == limit) {
+        main.PicShow.picture.show(files::kHourglass[5]);
+        main.PicShow.tooltip = "Last Turn. Game Over";
+    }
+}
+
+}  // namespace
 
 void Machine::runDraw()
 {
@@ -19,7 +42,7 @@ void Machine::runDraw()
     main.CmdPlay.enabled = false;
     main.CmdPlay.face.show(files::kPlating);
     main.window.pointer = Pointer::ArrowHourglass;
-    advanceTurn();
+    advanceTurn(state, main);
     showBet();
     for (int i = 0; i < kBoardNumbers; ++i) state.drawnFlags[static_cast<std::size_t>(i)] = 0;
 
@@ -93,26 +116,6 @@ void Machine::abandonDraw()
     main.item(Menu::Mnucnum).enabled = true;
     main.item(Menu::MnuScStyl).enabled = true;
     main.window.pointer = Pointer::Default;
-}
-
-void Machine::advanceTurn()
-{
-    ++state.turn;
-    main.PicShow.tooltip = turnsLeftText(state.turnLimit - state.turn);
-    const double t = state.turn;
-    const double limit = state.turnLimit;
-    if (t == limit * 20 / 100) {
-        main.PicShow.picture.show(files::kHourglass[1]);
-    } else if (t == limit * 40 / 100) {
-        main.PicShow.picture.show(files::kHourglass[2]);
-    } else if (t == limit * 60 / 100) {
-        main.PicShow.picture.show(files::kHourglass[3]);
-    } else if (t == limit * 90 / 100) {
-        main.PicShow.picture.show(files::kHourglass[4]);
-    } else if (t == limit) {
-        main.PicShow.picture.show(files::kHourglass[5]);
-        main.PicShow.tooltip = "Last Turn. Game Over";
-    }
 }
 
 // Pays the part of `won` not paid yet, so that over a draw the credit rises by

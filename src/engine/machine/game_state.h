@@ -9,14 +9,9 @@
 
 #include "engine/rules/difficulty.h"
 #include "engine/rules/high_score_table.h"
+#include "engine/rules/keno.h"
 
 namespace ferlow {
-
-inline constexpr int kBoardNumbers = 80;
-inline constexpr int kMaxPicks = 10;
-inline constexpr int kMinPicks = 4;
-inline constexpr double kStartingCredit = 30;
-inline constexpr int kTurnsPerGame = 20;
 
 // Whether the result sounds play after a draw (ticks and balls always sound).
 enum class SoundMode { On, Off };

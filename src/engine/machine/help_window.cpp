@@ -5,6 +5,16 @@
 #include "engine/media_catalog.h"
 
 namespace ferlow {
+namespace {
+
+void closeHelpWindow(HelpScreen& help, MainScreen& main)
+{
+    main.window.enabled = true;
+    help.window.visible = false;
+    help.window.loaded = false;
+}
+
+}  // namespace
 
 void Machine::openHelpWindow()
 {
@@ -26,28 +36,21 @@ void Machine::openHelpWindow()
 
 void Machine::helpCloseClicked()
 {
-    if (ended_ || !help.window.visible) return;
+    if (!help.window.visible) return;
     playTick();
     lockMainPrizeStats(false);
-    closeHelpWindow();
+    closeHelpWindow(help, main);
 }
 
 void Machine::helpFrameClosed()
 {
-    if (ended_ || !help.window.loaded) return;
-    closeHelpWindow();
-}
-
-void Machine::closeHelpWindow()
-{
-    main.window.enabled = true;
-    help.window.visible = false;
-    help.window.loaded = false;
+    if (!help.window.loaded) return;
+    closeHelpWindow(help, main);
 }
 
 void Machine::helpBackgroundClicked()
 {
-    if (!ended_) host_.beep();
+    host_.beep();
 }
 
 }  // namespace ferlow

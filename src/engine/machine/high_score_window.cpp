@@ -37,11 +37,19 @@ std::string filteredName(const std::string& text)
     return name;
 }
 
+// Each score's share of the Average, worked out exactly whatever the score's size.
+void showScorePercents(const GameState& state, HighScoreScreen& hsc)
+{
+    if (state.average < 1) return;
+    for (std::size_t i = 0; i < kHighScorePlaces; ++i)
+        hsc.Lblp[i].caption.set(fmt::percentPadded(state.highScores[i], state.average) + " of Average");
+}
+
 }  // namespace
 
 int Machine::hscNameKey(int place, int key)
 {
-    if (ended_ || place < 1 || place > kHighScorePlaces) return 0;
+    if (place < 1 || place > kHighScorePlaces) return 0;
     if (!hsc.Txtnam[static_cast<std::size_t>(place - 1)].enabled) return 0;
     if (key == kEnterKey) {
         endNameEntry();
@@ -53,7 +61,7 @@ int Machine::hscNameKey(int place, int key)
 
 void Machine::hscNameClicked(int place)
 {
-    if (ended_ || place < 1 || place > kHighScorePlaces) return;
+    if (place < 1 || place > kHighScorePlaces) return;
     TextBox& field = hsc.Txtnam[static_cast<std::size_t>(place - 1)];
     if (!field.enabled) return;
     field.back = Color::buttonFace();
@@ -66,7 +74,7 @@ void Machine::hscNameClicked(int place)
 // Typed keys arrive here already filtered; pasted text is filtered the same way.
 void Machine::hscNameEdited(int place, const std::string& text)
 {
-    if (ended_ || place < 1 || place > kHighScorePlaces) return;
+    if (place < 1 || place > kHighScorePlaces) return;
     TextBox& field = hsc.Txtnam[static_cast<std::size_t>(place - 1)];
     if (!field.enabled) return;
     field.text = filteredName(text);
@@ -79,7 +87,7 @@ void Machine::hscNameEdited(int place, const std::string& text)
 
 void Machine::hscCloseClicked()
 {
-    if (ended_ || !hsc.window.visible || !hsc.window.enabled) return;
+    if (!hsc.window.visible || !hsc.window.enabled) return;
     playTick();
     endNameEntry();
 }
@@ -88,14 +96,14 @@ void Machine::hscCloseClicked()
 // unlocked, where otherwise they would stay locked and the names be lost.
 void Machine::hscFrameClosed()
 {
-    if (ended_ || !hsc.window.visible) return;
+    if (!hsc.window.visible) return;
     playTick();
     endNameEntry();
 }
 
 void Machine::hscBackgroundClicked()
 {
-    if (!ended_) host_.beep();
+    host_.beep();
 }
 
 void Machine::endNameEntry()
@@ -131,7 +139,8 @@ void Machine::loadHighScoreWindow()
     hsc.window.left = screen.widthTwips / 2 - main.window.width / 1.5;
     hsc.LblLoss.caption.set(lossText(state.creditsLost));
     for (int place = 1; place <= kHighScorePlaces; ++place)
-        hsc.Lblhi[static_cast<std::size_t>(place - 1)].caption.set(scoreCaption(place));
+        hsc.Lblhi[static_cast<std::size_t>(place - 1)].caption.set(
+            scoreCaption(state.highScores[static_cast<std::size_t>(place - 1)], place));
 }
 
 void Machine::loadHighScores()
@@ -160,7 +169,7 @@ void Machine::saveHighScores()
     highScoresReset_ = false;
     // The store may hold scores another game saved meanwhile: the window shows them.
     showStoredHighScores(answer.table);
-    showScorePercents();
+    showScorePercents(state, hsc);
     if (!answer.problem.empty())
         host_.showMessage({"High Scores", answer.problem, MessageIcon::Exclamation, MessageButtons::Ok,
                            MessageAnswer::Ok});
@@ -172,7 +181,7 @@ void Machine::showStoredHighScores(const StoredHighScores& table)
     for (int place = 1; place <= kHighScorePlaces; ++place) {
         const auto i = static_cast<std::size_t>(place - 1);
         state.highScores[i] = table[i].score;
-        hsc.Lblhi[i].caption.set(scoreCaption(place));
+        hsc.Lblhi[i].caption.set(scoreCaption(state.highScores[i], place));
         hsc.Txtnam[i].text = trimmed(table[i].name);
     }
 }
@@ -213,15 +222,7 @@ void Machine::refreshScorePercents()
     buildPrizeTable();
     if (state.average < 1) state.average = 20000;
     state.average = state.average + state.average * 15 / 100;
-    showScorePercents();
-}
-
-// Each score's share of the Average, worked out exactly whatever the score's size.
-void Machine::showScorePercents()
-{
-    if (state.average < 1) return;
-    for (std::size_t i = 0; i < kHighScorePlaces; ++i)
-        hsc.Lblp[i].caption.set(fmt::percentPadded(state.highScores[i], state.average) + " of Average");
+    showScorePercents(state, hsc);
 }
 
 }  // namespace ferlow

@@ -5,6 +5,16 @@
 #include "engine/machine/machine.h"
 
 namespace ferlow {
+namespace {
+
+void closeInstructionsWindow(InstructionsScreen& instructions, MainScreen& main)
+{
+    main.window.enabled = true;
+    instructions.window.visible = false;
+    instructions.window.loaded = false;
+}
+
+}  // namespace
 
 void Machine::loadInstructionsWindow()
 {
@@ -44,31 +54,24 @@ void Machine::openInstructionsWindow()
 
 void Machine::instructionsCloseClicked()
 {
-    if (ended_ || !instructions.window.visible) return;
+    if (!instructions.window.visible) return;
     playTick();
     main.window.enabled = true;
     instructions.window.visible = false;
     prizeWindow().window.enabled = true;
     statsWindow().window.enabled = true;
-    closeInstructionsWindow();
+    closeInstructionsWindow(instructions, main);
 }
 
 void Machine::instructionsFrameClosed()
 {
-    if (ended_ || !instructions.window.loaded) return;
-    closeInstructionsWindow();
-}
-
-void Machine::closeInstructionsWindow()
-{
-    main.window.enabled = true;
-    instructions.window.visible = false;
-    instructions.window.loaded = false;
+    if (!instructions.window.loaded) return;
+    closeInstructionsWindow(instructions, main);
 }
 
 void Machine::instructionsBackgroundClicked()
 {
-    if (!ended_) host_.beep();
+    host_.beep();
 }
 
 }  // namespace ferlow

@@ -2,68 +2,52 @@
 // locking of the windows.
 #include "engine/machine/machine.h"
 
-#include "engine/rules/format.h"
 #include "engine/media_catalog.h"
 
 namespace ferlow {
-
-Machine::Machine(HostPort& host) : host_(host) { wireCaptionRules(); }
 
 // Labels that rewrite themselves from the game state whenever their caption
 // changes, whoever changes it: the status labels keep their formats, the score
 // captions settle to their standard form (refreshing the face), and the loss
 // label always reads "You lost N credits".
-void Machine::wireCaptionRules()
+Machine::Machine(HostPort& host) : host_(host)
 {
-    main.LblhitS.caption.setOnChange([this] { main.LblhitS.caption.set(hitsText()); });
-    main.LblwonS.caption.setOnChange([this] { main.LblwonS.caption.set(wonText()); });
+    main.LblhitS.caption.setOnChange([this] { main.LblhitS.caption.set(hitsText(state.hits)); });
+    main.LblwonS.caption.setOnChange([this] { main.LblwonS.caption.set(wonText(state.won)); });
     main.LblcredS.caption.setOnChange([this] { showCredit(); });
-    main.LblbetS.caption.setOnChange([this] { main.LblbetS.caption.set(betText()); });
-    for (int place = 1; place <= kHighScorePlaces; ++place) {
-        hsc.Lblhi[static_cast<std::size_t>(place - 1)].caption.setOnChange([this, place] {
+    main.LblbetS.caption.setOnChange([this] { main.LblbetS.caption.set(betText(state.bet)); });
+    for (std::size_t i = 0; i < kHighScorePlaces; ++i) {
+        hsc.Lblhi[i].caption.setOnChange([this, i] {
             showFace();
-            hsc.Lblhi[static_cast<std::size_t>(place - 1)].caption.set(scoreCaption(place));
+            hsc.Lblhi[i].caption.set(scoreCaption(state.highScores[i], static_cast<int>(i) + 1));
         });
     }
-    hsc.LblLoss.caption.setOnChange([this] {
-        hsc.LblLoss.caption.set(lossText(state.creditsLost));
-    });
-}
-
-std::string Machine::hitsText() const { return ferlow::hitsText(state.hits); }
-std::string Machine::wonText() const { return ferlow::wonText(state.won); }
-std::string Machine::creditText() const { return ferlow::creditText(state.credit); }
-std::string Machine::betText() const { return ferlow::betText(state.bet); }
-
-std::string Machine::scoreCaption(int place) const
-{
-    return fmt::groupedOrEmpty(state.highScores[static_cast<std::size_t>(place - 1)]) + std::to_string(place) +
-           " Highest Score ";
+    hsc.LblLoss.caption.setOnChange([this] { hsc.LblLoss.caption.set(lossText(state.creditsLost)); });
 }
 
 // Each status value shows on its panel and on its label, in the same words.
 void Machine::showCredit()
 {
-    main.LblCred.caption.set(creditText());
-    main.LblcredS.caption.set(creditText());
+    main.LblCred.caption.set(creditText(state.credit));
+    main.LblcredS.caption.set(creditText(state.credit));
 }
 
 void Machine::showWon()
 {
-    main.LblWon.caption.set(wonText());
-    main.LblwonS.caption.set(wonText());
+    main.LblWon.caption.set(wonText(state.won));
+    main.LblwonS.caption.set(wonText(state.won));
 }
 
 void Machine::showBet()
 {
-    main.LblBet.caption.set(betText());
-    main.LblbetS.caption.set(betText());
+    main.LblBet.caption.set(betText(state.bet));
+    main.LblbetS.caption.set(betText(state.bet));
 }
 
 void Machine::showHits()
 {
-    main.LblHit.caption.set(hitsText());
-    main.LblhitS.caption.set(hitsText());
+    main.LblHit.caption.set(hitsText(state.hits));
+    main.LblhitS.caption.set(hitsText(state.hits));
 }
 
 void Machine::centre(WindowState& w)
@@ -97,6 +81,31 @@ void Machine::playBigWinSound()
 {
     host_.stopSound();
     host_.playSound(files::kBigWinSound, PlayMode::Async);
+}
+
+WindowState& Machine::windowOf(WindowId window)
+{
+    switch (window) {
+    case WindowId::Opening: return opening.window;
+    case WindowId::Main: return main.window;
+    case WindowId::Prize: return prize.window;
+    case WindowId::Stats: return stats.window;
+    case WindowId::HighScores: return hsc.window;
+    case WindowId::Bet: return betDialog.window;
+    case WindowId::Instructions: return instructions.window;
+    case WindowId::Help: return help.window;
+    case WindowId::About: return about.window;
+    }
+    return main.window;
+}
+
+// Moves made by the player flow back into the model, so that windows placed
+// beside another one go where it really is.
+void Machine::windowMoved(WindowId window, double left, double top)
+{
+    WindowState& w = windowOf(window);
+    w.left = left;
+    w.top = top;
 }
 
 void Machine::lockMainPrizeStats(bool locked)

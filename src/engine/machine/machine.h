@@ -1,13 +1,25 @@
 // The keno machine: the game state, the screen model of every window, and the
-// handlers that the windows' events run. Everything the platform does for it goes
-// through the host port.
+// handlers of the windows' events. Everything the platform does for it goes
+// through the host port. The views read the screens and send each window's
+// events through that window's interface; the handlers of one window live in
+// the file of the same name beside this one.
 #pragma once
 
+#include <cstdint>
 #include <string>
-#include <string_view>
 
-#include "engine/machine/game_state.h"
 #include "engine/host_port.h"
+#include "engine/machine/about_window.h"
+#include "engine/machine/bet_dialog.h"
+#include "engine/machine/events.h"
+#include "engine/machine/game_state.h"
+#include "engine/machine/help_window.h"
+#include "engine/machine/high_score_window.h"
+#include "engine/machine/instructions_window.h"
+#include "engine/machine/main_window.h"
+#include "engine/machine/opening_window.h"
+#include "engine/machine/prize_window.h"
+#include "engine/machine/statistics_window.h"
 #include "engine/rules/random.h"
 #include "engine/screens/about_window.h"
 #include "engine/screens/bet_dialog.h"
@@ -21,14 +33,16 @@
 
 namespace ferlow {
 
-enum class WindowId { Opening, Main, Prize, Stats, HighScores, Bet, Instructions, Help, About };
-enum class CommandButton { Cmdbet, CmdPlay, Cmdexit };
-enum class BetAmount { Cmd5, Cmd10, Cmd20, Cmd50, Cmd100, Cmdall };
-
-inline constexpr int kEnterKey = 13;
-inline constexpr int kBackspaceKey = 8;
-
-class Machine {
+class Machine final : public WindowEvents,
+                      public OpeningWindowEvents,
+                      public MainWindowEvents,
+                      public PrizeWindowEvents,
+                      public StatisticsWindowEvents,
+                      public BetDialogEvents,
+                      public HighScoreWindowEvents,
+                      public AboutWindowEvents,
+                      public HelpWindowEvents,
+                      public InstructionsWindowEvents {
 public:
     explicit Machine(HostPort& host);
     Machine(const Machine&) = delete;
@@ -46,179 +60,143 @@ public:
     AboutScreen about;
     Random random;
 
-    // True once the program has been told to end; handlers stop at once then.
+    // The program's entry: the opening window, then the main window loaded hidden.
+    void startUp();
+    // True once the program has been told to end. Events that reach the machine
+    // after that find every window unloaded; the views send none.
     bool ended() const { return ended_; }
 
-    // ---- start and stop ----
-    void startUp();
-    void openingPlayClicked();
-    void openingClosed();        // the opening window closes, by Play or by its frame
-    void openingLabelClicked();
-    void mainActivated();        // the main window is activated or takes the focus
-    // One of the game's windows becomes the active window. A message box is not
-    // one of them, nor is another program's window.
-    void windowActivated(WindowId window);
-    void mainClosed();           // the main window's frame closes it: the program ends
+    void windowActivated(WindowId window) override;
+    void windowMoved(WindowId window, double left, double top) override;
 
-    // ---- the board ----
-    void numberPressed(int position);  // a mouse press on a number
-    void markerPressed(int position);  // a mouse press on the ball lying over it
+    void openingPlayClicked() override;
+    void openingClosed() override;
+    void openingLabelClicked() override;
 
-    // ---- command buttons ----
-    void commandDown(CommandButton button);     // mouse button or space bar down
-    void commandUp(CommandButton button);       // and up again
-    void commandClicked(CommandButton button);
+    void mainActivated() override;
+    void mainClosed() override;
+    void numberPressed(int position) override;
+    void markerPressed(int position) override;
+    void commandDown(CommandButton button) override;
+    void commandUp(CommandButton button) override;
+    void commandClicked(CommandButton button) override;
+    void menuOpened(Menu submenu) override;
+    void menuClicked(Menu item) override;
 
-    // ---- menus ----
-    void menuOpened(Menu submenu);  // a menu or submenu is about to show its items
-    void menuClicked(Menu item);
+    void prizeCloseClicked() override;
+    void prizeCloseKey(int key) override;
+    void prizeFrameClosed() override;
+    void prizeBackgroundClicked() override;
 
-    // ---- prize window ----
-    void prizeCloseClicked();
-    void prizeCloseKey(int key);           // a key pressed while Close has the focus
-    void prizeFrameClosed();               // closed by the window frame
-    void prizeBackgroundClicked();
+    void statsCloseClicked() override;
+    void statsFrameClosed() override;
+    void statsBackgroundClicked() override;
 
-    // ---- statistics window ----
-    void statsCloseClicked();
-    void statsFrameClosed();
-    void statsBackgroundClicked();
+    void betAmountClicked(BetAmount amount) override;
+    void betHoldClicked() override;
+    void betOkClicked() override;
+    void betOkKey(int key) override;
+    void betTextEdited(const std::string& text) override;
+    void betTextKey(int key) override;
+    void betTextMouseDown() override;
+    void betFrameClosed() override;
 
-    // ---- bet dialog ----
-    void betAmountClicked(BetAmount amount);
-    void betHoldClicked();
-    void betOkClicked();
-    void betOkKey(int key);                // a key pressed while Ok has the focus
-    void betTextEdited(const std::string& text);  // the player changed the amount field
-    void betTextKey(int key);              // a character typed into the amount field
-    void betTextMouseDown();
-    void betFrameClosed();                 // refused: the dialog closes only by Ok
+    int hscNameKey(int place, int key) override;
+    void hscNameClicked(int place) override;
+    void hscNameEdited(int place, const std::string& text) override;
+    void hscCloseClicked() override;
+    void hscFrameClosed() override;
+    void hscBackgroundClicked() override;
 
-    // ---- high-score window ----
-    // The character that reaches a name field for a typed one: letters and
-    // Backspace pass, Enter ends the entry (returns 0), anything else becomes 'n'.
-    int hscNameKey(int place, int key);
-    void hscNameClicked(int place);
-    void hscNameEdited(int place, const std::string& text);  // typed, deleted or pasted
-    void hscCloseClicked();
-    void hscFrameClosed();                 // acts as Close
-    void hscBackgroundClicked();
+    void aboutTimerTick() override;
+    void aboutOkClicked() override;
+    void aboutFrameClosed() override;
+    void aboutBackgroundClicked() override;
 
-    // ---- about window ----
-    void aboutTimerTick();
-    void aboutOkClicked();
-    void aboutFrameClosed();
-    void aboutBackgroundClicked();
+    void helpCloseClicked() override;
+    void helpFrameClosed() override;
+    void helpBackgroundClicked() override;
 
-    // ---- help window ----
-    void helpCloseClicked();
-    void helpFrameClosed();
-    void helpBackgroundClicked();
+    void instructionsCloseClicked() override;
+    void instructionsFrameClosed() override;
+    void instructionsBackgroundClicked() override;
 
-    // ---- instructions window ----
-    void instructionsCloseClicked();
-    void instructionsFrameClosed();
-    void instructionsBackgroundClicked();
-
-    // ---- shared operations ----
+private:
+    // What the handlers of several windows share: each is the machine's own
+    // routine of the same name, in the file of the window it belongs to.
+    void formLoad();
+    void formUnload();
     void newGame();
     void resetGameDisplay();
     void applyDifficulty();
+    void setDifficulty(Difficulty difficulty);
     void setPrizeDivisor();
+    void buildPrizeTable();
+    void showPrizes();
+    void refreshOdds();
+    void refreshPrizeRowColours();
     void showCredit();
     void showWon();
     void showBet();
     void showHits();
-    void refreshScorePercents();
-    void resetStatsColours();
-    void resetNumberStats();
-    void showNumberStat(int number);
-    void buildPrizeTable();
-    void showPrizes();
+    void resetBoard();
+    void togglePick(int position);
+    void openQuickPick();
+    void quickPick(Menu countItem);
+    void quickPickNumbers();
+    void changeNumbers();
+    void clearDrawMarks();
     void openBetDialog();
+    void loadBetDialog();
+    void activateBetDialog();
     void acceptBet();
     void runDraw();
+    void abandonDraw();
+    void payWinnings();
+    void playResultSound();
     void minusBet();
     void settleTurn();
-    void rateCredit();
+    void endTurn();
+    void checkGameOver();
     void showWinMessage();
-    void confirmExit();
     void showFinalPercent();
-    void refreshPrizeRowColours();
-    void refreshOdds();
+    void confirmExit();
+    void showNumberStat(int number);
+    void resetNumberStats();
+    void resetStatsColours();
+    void loadStatsWindow();
+    void loadPrizeWindow();
+    StatsScreen& statsWindow();   // loads the statistics window if it is not loaded
+    PrizeScreen& prizeWindow();   // loads the prize window if it is not loaded
+    void loadHighScoreWindow();
     void loadHighScores();
     void saveHighScores();
     void resetHighScores();
+    void showStoredHighScores(const StoredHighScores& table);
+    void refreshScorePercents();
     void showFace();
+    void tellStoreProblem();
+    void viewHighScores();
+    void endNameEntry();
+    void openAboutWindow();
+    void openHelpWindow();
+    void loadInstructionsWindow();
+    void fillInstructions();
+    void openInstructionsWindow();
+    void openReadMe();
+    void lockMainPrizeStats(bool locked);
+    void centre(WindowState& window);
+    WindowState& windowOf(WindowId window);
+    bool boardTakesInput() const;
 
-    // ---- sounds ----
     void playOpeningSound();
     void playTick();
     void playLostSound();
     void playSmallWinSound();
     void playBigWinSound();
 
-
-    // Status texts of the main window.
-    std::string hitsText() const;
-    std::string wonText() const;
-    std::string creditText() const;
-    std::string betText() const;
-    std::string scoreCaption(int place) const;  // place 1..5
-
-private:
-    void formLoad();
-    void formUnload();
-    void loadStatsWindow();
-    void loadPrizeWindow();
-    void loadHighScoreWindow();
-    void loadInstructionsWindow();
-    void fillInstructions();
-    StatsScreen& statsWindow();   // loads the statistics window if it is not loaded
-    PrizeScreen& prizeWindow();   // loads the prize window if it is not loaded
-    void wireCaptionRules();
-    void setDifficulty(Difficulty difficulty);
-    void resetBoard();
-    void togglePick(int position);
-    void clearBoard();
-    void openQuickPick();
-    void quickPick(Menu countItem);
-    void quickPickNumbers();
-    void changeNumbers();
-    void clearDrawMarks();
-    void loadBetDialog();
-    void activateBetDialog();
-    void setBetText(std::string text);
-    void betTextChanged();
-    void enableAmountButtons();
-    void advanceTurn();
-    void payWinnings();
-    void playResultSound();
-    void endTurn();
-    void checkGameOver();
-    void insertHighScore(int place, std::int64_t score);
-    void endNameEntry();
-    void unloadPrizeWindow();
-    void unloadStatsWindow();
-    void lockMainPrizeStats(bool locked);
-    void openAboutWindow();
-    void activateAboutWindow();
-    void closeAboutWindow();
-    void openHelpWindow();
-    void closeHelpWindow();
-    void openInstructionsWindow();
-    void closeInstructionsWindow();
-    void viewHighScores();
-    void openReadMe();
-    void showStoredHighScores(const StoredHighScores& table);
-    void showScorePercents();
-    void tellStoreProblem();
-
-    Button& commandButton(CommandButton button);
-    bool menuReachable(Menu item) const;
-    bool boardTakesInput() const;
-    void centre(WindowState& w);
-
+    HostPort& host_;
+    bool ended_ = false;
     // True from Play to the end of the draw's settlement.
     bool drawing_ = false;
     // Counts the new games begun; a draw that sees it change while it waits
@@ -232,14 +210,9 @@ private:
     // What became of a damaged or unreadable high-score file, told to the player
     // once the main window shows.
     std::string storeProblem_;
-    void abandonDraw();
-
     // The game window that was active last: a window's activation steps run when
     // the activation moves to it from another game window.
     WindowId activeWindow_ = WindowId::Opening;
-
-    HostPort& host_;
-    bool ended_ = false;
 };
 
 }  // namespace ferlow

@@ -3,11 +3,12 @@
 #include "engine/media_catalog.h"
 
 namespace ferlow {
+namespace {
 
 // An item can be chosen only while it and every menu above it are enabled; this
 // also holds for shortcuts, which would otherwise reach items of a disabled
 // submenu.
-bool Machine::menuReachable(Menu item) const
+bool menuReachable(const MainScreen& main, Menu item)
 {
     // A locked or hidden main window takes no menu commands at all.
     if (!main.window.loaded || !main.window.visible || !main.window.enabled) return false;
@@ -16,15 +17,17 @@ bool Machine::menuReachable(Menu item) const
     return true;
 }
 
+}  // namespace
+
 void Machine::menuOpened(Menu submenu)
 {
-    if (ended_ || !menuReachable(submenu)) return;
+    if (!menuReachable(main, submenu)) return;
     if (submenu == Menu::Mnuqp) openQuickPick();
 }
 
 void Machine::menuClicked(Menu item)
 {
-    if (ended_ || !menuReachable(item)) return;
+    if (!menuReachable(main, item)) return;
     switch (item) {
     case Menu::Mnufour:
     case Menu::Mnufive:

@@ -2,14 +2,24 @@
 // reset after a finished game, the difficulty it applies, its command buttons
 // (Bet, Play and Exit, with the pressed face they show while held), and which
 // of the game's windows is active.
-#include "engine/rules/format.h"
-#include "engine/rules/instructions_text.h"
 #include "engine/machine/machine.h"
-#include "engine/rules/difficulty.h"
 #include "engine/media_catalog.h"
-#include "engine/rules/prize_table.h"
+#include "engine/rules/difficulty.h"
 
 namespace ferlow {
+namespace {
+
+Button& commandButton(MainScreen& main, CommandButton button)
+{
+    switch (button) {
+    case CommandButton::Cmdbet: return main.Cmdbet;
+    case CommandButton::CmdPlay: return main.CmdPlay;
+    case CommandButton::Cmdexit: return main.Cmdexit;
+    }
+    return main.Cmdexit;
+}
+
+}  // namespace
 
 void Machine::startUp()
 {
@@ -21,6 +31,7 @@ void Machine::startUp()
     centre(opening.window);
     opening.Picture1.picture.show(files::kOpeningPicture);
     opening.window.visible = true;
+    // Stops here if the program was ended meanwhile (its windows are gone).
     host_.processEvents();
     if (ended_) return;
 
@@ -34,7 +45,6 @@ void Machine::mainActivated() { main.window.pointer = Pointer::Default; }
 
 void Machine::windowActivated(WindowId window)
 {
-    if (ended_) return;
     const WindowId before = activeWindow_;
     activeWindow_ = window;
     if (before == window) return;
@@ -117,7 +127,8 @@ void Machine::formUnload()
     state.prizeTable = {};
     state.drawnFlags = {};
     state.numberStats = {};
-    for (WindowState* w : {&instructions.window, &prize.window, &stats.window, &hsc.window, &betDialog.window}) {
+    for (WindowState* w :
+         {&about.window, &instructions.window, &prize.window, &stats.window, &hsc.window, &betDialog.window}) {
         w->visible = false;
         w->loaded = false;
     }
@@ -190,36 +201,22 @@ void Machine::resetGameDisplay()
     showHits();
 }
 
-}  // namespace ferlow
-
-namespace ferlow {
-
-Button& Machine::commandButton(CommandButton button)
-{
-    switch (button) {
-    case CommandButton::Cmdbet: return main.Cmdbet;
-    case CommandButton::CmdPlay: return main.CmdPlay;
-    case CommandButton::Cmdexit: return main.Cmdexit;
-    }
-    return main.Cmdexit;
-}
-
 void Machine::commandDown(CommandButton button)
 {
-    if (ended_) return;
-    commandButton(button).face.show(files::kPlatingPressed);
+    if (!main.window.loaded) return;
+    commandButton(main, button).face.show(files::kPlatingPressed);
 }
 
 void Machine::commandUp(CommandButton button)
 {
-    if (ended_) return;
-    commandButton(button).face.show(files::kPlating);
+    if (!main.window.loaded) return;
+    commandButton(main, button).face.show(files::kPlating);
     if (button == CommandButton::Cmdexit) state.statsResetPending = false;
 }
 
 void Machine::commandClicked(CommandButton button)
 {
-    if (ended_ || !main.window.visible || !main.window.enabled || !commandButton(button).enabled) return;
+    if (!main.window.visible || !main.window.enabled || !commandButton(main, button).enabled) return;
     switch (button) {
     case CommandButton::Cmdbet:
         main.item(Menu::Mnuqp).enabled = false;

@@ -8,8 +8,20 @@
 #include "engine/rules/odds.h"
 #include "engine/rules/prize_table.h"
 
-
 namespace ferlow {
+namespace {
+
+// Closing the prize window unloads it: its rows are lost, and the next showing
+// starts from the initial table.
+void unloadPrizeWindow(MainScreen& main, PrizeScreen& prize)
+{
+    main.window.enabled = true;
+    main.item(Menu::Mnupri).checked = false;
+    prize.window.visible = false;
+    prize.window.loaded = false;
+}
+
+}  // namespace
 
 void Machine::buildPrizeTable()
 {
@@ -78,36 +90,26 @@ void Machine::refreshPrizeRowColours()
 
 void Machine::prizeCloseClicked()
 {
-    if (ended_ || !prize.window.loaded || !prize.window.enabled) return;
+    if (!prize.window.loaded || !prize.window.enabled) return;
     playTick();
-    unloadPrizeWindow();
+    unloadPrizeWindow(main, prize);
 }
 
 void Machine::prizeCloseKey(int key)
 {
-    if (ended_ || !prize.window.loaded || !prize.window.enabled) return;
-    if (key == kEnterKey) unloadPrizeWindow();
+    if (!prize.window.loaded || !prize.window.enabled) return;
+    if (key == kEnterKey) unloadPrizeWindow(main, prize);
 }
 
 void Machine::prizeFrameClosed()
 {
-    if (ended_ || !prize.window.loaded) return;
-    unloadPrizeWindow();
+    if (!prize.window.loaded) return;
+    unloadPrizeWindow(main, prize);
 }
 
 void Machine::prizeBackgroundClicked()
 {
-    if (!ended_) host_.beep();
-}
-
-// Closing the prize window unloads it: its rows are lost, and the next showing
-// starts from the initial table.
-void Machine::unloadPrizeWindow()
-{
-    main.window.enabled = true;
-    main.item(Menu::Mnupri).checked = false;
-    prize.window.visible = false;
-    prize.window.loaded = false;
+    host_.beep();
 }
 
 void Machine::loadPrizeWindow()

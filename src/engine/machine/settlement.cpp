@@ -30,6 +30,30 @@ std::int64_t wholeScore(double credit)
     return static_cast<std::int64_t>(r);
 }
 
+// The scores and names from `place` down move one place lower; the new place's
+// name field opens, empty and yellow, for the player's name.
+void insertHighScore(GameState& state, HighScoreScreen& hsc, int place, std::int64_t score)
+{
+    const auto k = static_cast<std::size_t>(place - 1);
+    for (std::size_t i = kHighScorePlaces - 1; i > k; --i) {
+        state.highScores[i] = state.highScores[i - 1];
+        hsc.Txtnam[i].text = hsc.Txtnam[i - 1].text;
+    }
+    state.highScores[k] = score;
+    hsc.Txtnam[k].enabled = true;
+    hsc.Txtnam[k].text.clear();
+    hsc.Txtnam[k].back = palette::yellow;
+    // Written in a short form; the captions' change rule completes them.
+    for (std::size_t i = k; i < kHighScorePlaces; ++i)
+        hsc.Lblhi[i].caption.set("Highest Score " + fmt::groupedOrEmpty(state.highScores[i]));
+    hsc.Lblsign.visible = true;
+}
+
+void rateCredit(GameState& state)
+{
+    const double c = state.credit;
+    state.rating = c > 20000 ? 1 : c > 10000 ? 2 : c > 5000 ? 3 : c > 1000 ? 4 : c > 400 ? 5 : 6;
+}
 
 }  // namespace
 
@@ -74,7 +98,7 @@ void Machine::endTurn()
 
 void Machine::checkGameOver()
 {
-    rateCredit();
+    rateCredit(state);
     if (state.turn != state.turnLimit) return;
 
     main.window.enabled = false;
@@ -83,15 +107,15 @@ void Machine::checkGameOver()
     const double c = state.credit;
     const auto& hs = state.highScores;
     if (c > hs[0])
-        insertHighScore(1, wholeScore(c));
+        insertHighScore(state, hsc, 1, wholeScore(c));
     else if (hs[1] < c && c < hs[0])
-        insertHighScore(2, wholeScore(c));
+        insertHighScore(state, hsc, 2, wholeScore(c));
     else if (hs[2] < c && c < hs[1])
-        insertHighScore(3, wholeScore(c));
+        insertHighScore(state, hsc, 3, wholeScore(c));
     else if (hs[3] < c && c < hs[2])
-        insertHighScore(4, wholeScore(c));
+        insertHighScore(state, hsc, 4, wholeScore(c));
     else if (hs[4] < c && c < hs[3])
-        insertHighScore(5, wholeScore(c));
+        insertHighScore(state, hsc, 5, wholeScore(c));
     hsc.LblLoss.caption.set(lossText(state.creditsLost));
     showFinalPercent();
     main.Cmdbet.enabled = false;
@@ -100,30 +124,6 @@ void Machine::checkGameOver()
     confirmExit();
 }
 
-// The scores and names from `place` down move one place lower; the new place's
-// name field opens, empty and yellow, for the player's name.
-void Machine::insertHighScore(int place, std::int64_t score)
-{
-    const auto k = static_cast<std::size_t>(place - 1);
-    for (std::size_t i = kHighScorePlaces - 1; i > k; --i) {
-        state.highScores[i] = state.highScores[i - 1];
-        hsc.Txtnam[i].text = hsc.Txtnam[i - 1].text;
-    }
-    state.highScores[k] = score;
-    hsc.Txtnam[k].enabled = true;
-    hsc.Txtnam[k].text.clear();
-    hsc.Txtnam[k].back = palette::yellow;
-    // Written in a short form; the captions' change rule completes them.
-    for (std::size_t i = k; i < kHighScorePlaces; ++i)
-        hsc.Lblhi[i].caption.set("Highest Score " + fmt::groupedOrEmpty(state.highScores[i]));
-    hsc.Lblsign.visible = true;
-}
-
-void Machine::rateCredit()
-{
-    const double c = state.credit;
-    state.rating = c > 20000 ? 1 : c > 10000 ? 2 : c > 5000 ? 3 : c > 1000 ? 4 : c > 400 ? 5 : 6;
-}
 
 void Machine::showWinMessage()
 {
@@ -139,7 +139,7 @@ void Machine::showWinMessage()
                            MessageButtons::Ok, MessageAnswer::Ok});
         if (ended_) return;
     }
-    rateCredit();
+    rateCredit(state);
 }
 
 // The percentage of the final credit is worked out, but the fresh game that

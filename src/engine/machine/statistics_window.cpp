@@ -4,6 +4,16 @@
 #include "engine/machine/machine.h"
 
 namespace ferlow {
+namespace {
+
+void unloadStatsWindow(MainScreen& main, StatsScreen& stats)
+{
+    main.item(Menu::Mnustats).checked = false;
+    stats.window.visible = false;
+    stats.window.loaded = false;
+}
+
+}  // namespace
 
 StatsScreen& Machine::statsWindow()
 {
@@ -42,7 +52,7 @@ void Machine::showNumberStat(int number)
 
 void Machine::statsCloseClicked()
 {
-    if (ended_ || !stats.window.loaded || !stats.window.enabled) return;
+    if (!stats.window.loaded || !stats.window.enabled) return;
     playTick();
     main.item(Menu::Mnustats).checked = false;
     stats.window.visible = false;
@@ -52,20 +62,13 @@ void Machine::statsCloseClicked()
 // design state and fill again ball by ball, though the counts are kept.
 void Machine::statsFrameClosed()
 {
-    if (ended_ || !stats.window.loaded) return;
-    unloadStatsWindow();
-}
-
-void Machine::unloadStatsWindow()
-{
-    main.item(Menu::Mnustats).checked = false;
-    stats.window.visible = false;
-    stats.window.loaded = false;
+    if (!stats.window.loaded) return;
+    unloadStatsWindow(main, stats);
 }
 
 void Machine::statsBackgroundClicked()
 {
-    if (!ended_) host_.beep();
+    host_.beep();
 }
 
 void Machine::loadStatsWindow()

@@ -4,7 +4,7 @@
 
 #include "engine/rules/difficulty.h"
 #include "engine/rules/format.h"
-#include "engine/machine/game_state.h"
+#include "engine/rules/keno.h"
 #include "engine/rules/prize_table.h"
 
 namespace ferlow {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "engine/machine/game_state.h"
+#include "engine/rules/keno.h"
 
 namespace ferlow {
 

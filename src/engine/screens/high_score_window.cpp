@@ -1,8 +1,15 @@
 #include "engine/screens/high_score_window.h"
 
+#include "engine/rules/format.h"
+
 namespace ferlow {
 
 std::string lossText(int creditsLost) { return "You lost " + std::to_string(creditsLost) + " credits"; }
+
+std::string scoreCaption(std::int64_t score, int place)
+{
+    return fmt::groupedOrEmpty(score) + std::to_string(place) + " Highest Score ";
+}
 
 HighScoreScreen::HighScoreScreen()
 {

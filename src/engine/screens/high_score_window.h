@@ -4,15 +4,19 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
-#include "engine/machine/game_state.h"
+#include "engine/rules/high_score_table.h"
 #include "engine/screens/controls.h"
 
 namespace ferlow {
 
 // LblLoss: "You lost 25 credits".
 std::string lossText(int creditsLost);
+// A score caption Lblhi1..Lblhi5: the score as "###,###" and at once the place,
+// "5,0001 Highest Score " (an empty number for 0).
+std::string scoreCaption(std::int64_t score, int place);
 
 // Its fixed size: the client area plus the frame.
 inline constexpr WindowSize kHighScoreSize{5580 + kFrameWidthTwips, 3105 + kFrameHeightTwips};

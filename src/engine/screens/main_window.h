@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/screens/controls.h"
-#include "engine/machine/game_state.h"
+#include "engine/rules/keno.h"
 #include "engine/screens/menu.h"
 
 namespace ferlow {

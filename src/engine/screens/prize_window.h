@@ -24,6 +24,7 @@ struct PrizeScreen {
     std::string tooltip;           // the window's own: what a credit returns on average
 
     Label& row(int hits) { return Lblpri[static_cast<std::size_t>(hits)]; }
+    const Label& row(int hits) const { return Lblpri[static_cast<std::size_t>(hits)]; }
 };
 
 }  // namespace ferlow

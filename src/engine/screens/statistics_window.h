@@ -4,7 +4,7 @@
 #include <array>
 
 #include "engine/screens/controls.h"
-#include "engine/machine/game_state.h"
+#include "engine/rules/keno.h"
 
 namespace ferlow {
 
@@ -23,6 +23,7 @@ struct StatsScreen {
     Button CmdClose;
 
     Label& panel(int number) { return PnlNum[static_cast<std::size_t>(number)]; }
+    const Label& panel(int number) const { return PnlNum[static_cast<std::size_t>(number)]; }
 };
 
 // Rating bands of a number's draw count, from "Poor" (1) to "Excellent" (13+).

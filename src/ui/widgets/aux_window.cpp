@@ -15,9 +15,10 @@ QSize clientSize(const WindowState& model)
     return {px(model.width - kFrameWidthTwips), px(model.height - kFrameHeightTwips)};
 }
 
-AuxWindow::AuxWindow(const QString& objectName, WindowId id, Machine& machine, Dispatcher& dispatcher,
-                     WindowState& model, Handler closed, Handler background)
-    : m_(machine), id_(id), dispatch_(dispatcher), model_(model), closed_(closed), background_(background)
+AuxWindow::AuxWindow(const QString& objectName, WindowId id, WindowEvents& windows, Dispatcher& dispatcher,
+                     const WindowState& model, Handler closed, Handler background)
+    : windows_(windows), id_(id), dispatch_(dispatcher), model_(model), closed_(std::move(closed)),
+      background_(std::move(background))
 {
     setObjectName(objectName);
     // A fixed-size window with a close box and no maximise button.
@@ -25,13 +26,6 @@ AuxWindow::AuxWindow(const QString& objectName, WindowId id, Machine& machine, D
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(programIcon());
     setAutoFillBackground(true);
-}
-
-// Called through std::invoke: GCC 12 with both AddressSanitizer and
-// UndefinedBehaviorSanitizer misreads the stack on a plain (m_.*handler)() here.
-void AuxWindow::run(Handler handler)
-{
-    dispatch_.run([this, handler] { std::invoke(handler, m_); });
 }
 
 void AuxWindow::run(const std::function<void()>& handler) { dispatch_.run(handler); }
@@ -47,7 +41,7 @@ bool AuxWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
         const WindowId id = id_;
-        run([this, id] { m_.windowActivated(id); });
+        run([this, id] { windows_.windowActivated(id); });
     }
     return QWidget::event(event);
 }
@@ -63,7 +57,10 @@ void AuxWindow::closeEvent(QCloseEvent* event)
 
 void AuxWindow::moveEvent(QMoveEvent* event)
 {
-    binding_.moved(*this, model_);
+    if (const auto at = binding_.moved(*this)) {
+        const WindowId id = id_;
+        run([this, id, at] { windows_.windowMoved(id, at->first, at->second); });
+    }
     QWidget::moveEvent(event);
 }
 

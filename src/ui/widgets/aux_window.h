@@ -6,7 +6,10 @@
 #include <QSet>
 #include <QWidget>
 
-#include "engine/machine/machine.h"
+#include <functional>
+
+#include "engine/machine/events.h"
+#include "engine/screens/controls.h"
 #include "ui/widgets/window_binding.h"
 
 namespace ferlow::ui {
@@ -16,7 +19,7 @@ class Dispatcher;
 class AuxWindow : public QWidget {
     Q_OBJECT
 public:
-    using Handler = void (Machine::*)();
+    using Handler = std::function<void()>;
 
     // Size, caption, lock, pointer, position and visibility; the subclasses' sync()
     // calls it last, after their controls.
@@ -25,12 +28,12 @@ public:
 protected:
     // `closed` runs when the close box is used; `background` (may be null) when the
     // background, or a control marked with passToBackground, is pressed.
-    AuxWindow(const QString& objectName, WindowId id, Machine& machine, Dispatcher& dispatcher, WindowState& model,
-              Handler closed, Handler background);
+    AuxWindow(const QString& objectName, WindowId id, WindowEvents& windows, Dispatcher& dispatcher,
+              const WindowState& model, Handler closed, Handler background);
 
     // Presses on this control count as presses on the window's background.
     void passToBackground(QWidget* control) { toBackground_.insert(control); }
-    void run(Handler handler);
+    // Hands an event to the machine.
     void run(const std::function<void()>& handler);
 
     bool event(QEvent* event) override;
@@ -38,12 +41,11 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-    Machine& m_;
-
 private:
+    WindowEvents& windows_;
     WindowId id_;
     Dispatcher& dispatch_;
-    WindowState& model_;
+    const WindowState& model_;
     WindowBinding binding_;
     Handler closed_;
     Handler background_;

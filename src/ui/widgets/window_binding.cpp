@@ -49,11 +49,14 @@ void WindowBinding::apply(QWidget& window, const WindowState& model, QWidget* ow
     }
 }
 
-void WindowBinding::moved(QWidget& window, WindowState& model)
+std::optional<std::pair<double, double>> WindowBinding::moved(const QWidget& window)
 {
-    if (!window.isVisible()) return;
-    model.left = appliedLeft_ = twips(window.x());
-    model.top = appliedTop_ = twips(window.y());
+    if (!window.isVisible()) return std::nullopt;
+    const double left = twips(window.x()), top = twips(window.y());
+    if (left == appliedLeft_ && top == appliedTop_) return std::nullopt;
+    appliedLeft_ = left;
+    appliedTop_ = top;
+    return std::pair{left, top};
 }
 
 }  // namespace ferlow::ui

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 #include "engine/screens/controls.h"
 
@@ -16,8 +18,9 @@ public:
     // gives it no task-bar entry of its own, so a locked main window can never
     // hide the window that holds the lock.
     void apply(QWidget& window, const WindowState& model, QWidget* owner = nullptr);
-    // Call from the window's moveEvent.
-    void moved(QWidget& window, WindowState& model);
+    // Call from the window's moveEvent: where a shown window's frame is now, in
+    // twips, when it is not where the model put it (the player moved it).
+    std::optional<std::pair<double, double>> moved(const QWidget& window);
 
 private:
     double appliedLeft_ = -1e12;

@@ -1,5 +1,7 @@
 #include "ui/windows/about_window.h"
 
+#include "engine/machine/machine.h"
+
 #include <QPainter>
 
 #include "ui/widgets/decorations.h"
@@ -58,8 +60,10 @@ void CyclerView::paintEvent(QPaintEvent*)
 }
 
 Frmabtkeno::Frmabtkeno(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmabtkeno", WindowId::About, machine, dispatcher, machine.about.window, &Machine::aboutFrameClosed,
-                &Machine::aboutBackgroundClicked)
+    : AuxWindow("Frmabtkeno", WindowId::About, machine, dispatcher, machine.about.window, [this] { events_.aboutFrameClosed(); },
+                [this] { events_.aboutBackgroundClicked(); }),
+      events_(machine),
+      screen_(machine.about)
 {
     auto* emblem = new EmblemView("emblem", this);
     emblem->move(12, 12);
@@ -77,8 +81,8 @@ Frmabtkeno::Frmabtkeno(Machine& machine, Dispatcher& dispatcher)
 
     Cmdok_ = new FaceButton("Cmdok", this);
     Cmdok_->setGeometry(297, 12, 81, 33);
-    connect(Cmdok_, &QPushButton::clicked, this, [this] { run(&Machine::aboutOkClicked); });
-    connect(Cmdok_, &FaceButton::enterPressed, this, [this] { run(&Machine::aboutOkClicked); });
+    connect(Cmdok_, &QPushButton::clicked, this, [this] { run([this] { events_.aboutOkClicked(); }); });
+    connect(Cmdok_, &FaceButton::enterPressed, this, [this] { run([this] { events_.aboutOkClicked(); }); });
 
     makeLine("Line1", Qt::Horizontal, this)->setGeometry(12, 53, 366, 3);
 
@@ -103,13 +107,13 @@ Frmabtkeno::Frmabtkeno(Machine& machine, Dispatcher& dispatcher)
     Label5_->setAutoFillBackground(false);
 
     cycle_.setInterval(kCycleMilliseconds);
-    connect(&cycle_, &QTimer::timeout, this, [this] { run(&Machine::aboutTimerTick); });
+    connect(&cycle_, &QTimer::timeout, this, [this] { run([this] { events_.aboutTimerTick(); }); });
     sync();
 }
 
 void Frmabtkeno::sync()
 {
-    const AboutScreen& s = m_.about;
+    const AboutScreen& s = screen_;
     SSPanel1_->sync(s.SSPanel1);
     Label1_->sync(s.Label1);
     Label2_->sync(s.Label2);

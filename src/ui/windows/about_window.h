@@ -4,7 +4,13 @@
 
 #include <QTimer>
 
+#include "engine/machine/about_window.h"
+#include "engine/screens/about_window.h"
 #include "ui/widgets/aux_window.h"
+
+namespace ferlow {
+class Machine;
+}
 
 namespace ferlow::ui {
 
@@ -46,6 +52,8 @@ private:
     FaceButton* Cmdok_ = nullptr;
     CyclerView* cycler_ = nullptr;
     QTimer cycle_;
+    AboutWindowEvents& events_;
+    const AboutScreen& screen_;
 };
 
 }  // namespace ferlow::ui

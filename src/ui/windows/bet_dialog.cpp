@@ -1,5 +1,7 @@
 #include "ui/windows/bet_dialog.h"
 
+#include "engine/machine/machine.h"
+
 #include <QKeyEvent>
 #include <algorithm>
 #include <QLabel>
@@ -41,7 +43,10 @@ void AmountField::keyPressEvent(QKeyEvent* event)
 }
 
 Frmbet::Frmbet(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmbet", WindowId::Bet, machine, dispatcher, machine.betDialog.window, &Machine::betFrameClosed, nullptr)
+    : AuxWindow("Frmbet", WindowId::Bet, machine, dispatcher, machine.betDialog.window, [this] { events_.betFrameClosed(); },
+                nullptr),
+      events_(machine),
+      screen_(machine.betDialog)
 {
     QFrame* buttonFrame = makeFrame("SSPanel1", PanelStyle::Raised, this);
     buttonFrame->setGeometry(4, 5, 288, 54);
@@ -56,20 +61,20 @@ Frmbet::Frmbet(Machine& machine, Dispatcher& dispatcher)
     Txtfil_ = new AmountField("Txtfil", this);
     Txtfil_->setGeometry(px(1230), px(1035), px(1815), px(375));
     Lblother_->setBuddy(Txtfil_);
-    connect(Txtfil_, &AmountField::mouseDown, this, [this] { run(&Machine::betTextMouseDown); });
+    connect(Txtfil_, &AmountField::mouseDown, this, [this] { run([this] { events_.betTextMouseDown(); }); });
     connect(Txtfil_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { run([this, t = text.toStdString()] { m_.betTextEdited(t); }); });
-    connect(Txtfil_, &AmountField::enterPressed, this, [this] { run([this] { m_.betTextKey(kEnterKey); }); });
+            [this](const QString& text) { run([this, t = text.toStdString()] { events_.betTextEdited(t); }); });
+    connect(Txtfil_, &AmountField::enterPressed, this, [this] { run([this] { events_.betTextKey(kEnterKey); }); });
     Cmdhold_ = new FaceButton("Cmdhold", this);
     Cmdhold_->setGeometry(px(3240), px(1005), px(975), px(495));
-    connect(Cmdhold_, &QPushButton::clicked, this, [this] { run(&Machine::betHoldClicked); });
+    connect(Cmdhold_, &QPushButton::clicked, this, [this] { run([this] { events_.betHoldClicked(); }); });
 
     Lblturn_ = new Panel("Lblturn", PanelStyle::Flat, this);
     Lblturn_->setGeometry(px(75), px(1740), px(1455), px(255));
     Cmdok_ = new FaceButton("Cmdok", this);
     Cmdok_->setGeometry(px(1575), px(1560), px(1215), px(495));
-    connect(Cmdok_, &QPushButton::clicked, this, [this] { run(&Machine::betOkClicked); });
-    connect(Cmdok_, &FaceButton::enterPressed, this, [this] { run([this] { m_.betOkKey(kEnterKey); }); });
+    connect(Cmdok_, &QPushButton::clicked, this, [this] { run([this] { events_.betOkClicked(); }); });
+    connect(Cmdok_, &FaceButton::enterPressed, this, [this] { run([this] { events_.betOkKey(kEnterKey); }); });
     PnlGauge_ = new Panel("PnlGauge", PanelStyle::Inset, this);
     PnlGauge_->setGeometry(px(2925), px(1650), px(kGaugeWidthTwips), px(330));
     PnlGauge_->setSpokenName("Gauge");
@@ -110,14 +115,14 @@ void Frmbet::buildAmountButtons()
         auto* button = new FaceButton(place.name, this);
         button->setGeometry(px(place.left), px(180), px(615), px(place.height));
         connect(button, &QPushButton::clicked, this,
-                [this, amount = place.amount] { run([this, amount] { m_.betAmountClicked(amount); }); });
+                [this, amount = place.amount] { run([this, amount] { events_.betAmountClicked(amount); }); });
         amountButtons_[i] = button;
     }
 }
 
 void Frmbet::sync()
 {
-    BetScreen& s = m_.betDialog;
+    const BetScreen& s = screen_;
     const Button* models[] = {&s.Cmd5, &s.Cmd10, &s.Cmd20, &s.Cmd50, &s.Cmd100, &s.Cmdall};
     for (std::size_t i = 0; i < amountButtons_.size(); ++i) amountButtons_[i]->sync(*models[i]);
     Cmdhold_->sync(s.Cmdhold);
@@ -140,7 +145,7 @@ void Frmbet::sync()
 // Equal text is left alone so the caret stays where the player put it.
 void Frmbet::syncAmountField()
 {
-    const TextBox& model = m_.betDialog.Txtfil;
+    const TextBox& model = screen_.Txtfil;
     const QString text = QString::fromStdString(model.text);
     if (Txtfil_->text() != text) {
         const int caret = Txtfil_->cursorPosition();
@@ -150,7 +155,7 @@ void Frmbet::syncAmountField()
     const QString tip = QString::fromStdString(model.tooltip);
     if (Txtfil_->toolTip() != tip) Txtfil_->setToolTip(tip);
     // Named by the label beside it, "Other :", without its colon.
-    QString name = spokenCaption(m_.betDialog.Lblother.caption.text());
+    QString name = spokenCaption(screen_.Lblother.caption.text());
     if (name.endsWith(QLatin1Char(':'))) name = name.chopped(1).trimmed();
     speak(Txtfil_, {name, spokenText(model.tooltip)});
     Txtfil_->setEnabled(model.enabled);

@@ -5,9 +5,15 @@
 #include <QLineEdit>
 #include <array>
 
+#include "engine/machine/bet_dialog.h"
+#include "engine/screens/bet_dialog.h"
 #include "ui/widgets/aux_window.h"
 
 class QLabel;
+
+namespace ferlow {
+class Machine;
+}
 
 namespace ferlow::ui {
 
@@ -49,6 +55,8 @@ private:
     Panel* Lblturn_ = nullptr;
     Panel* PnlGauge_ = nullptr;
     QLabel* Fillin_ = nullptr;
+    BetDialogEvents& events_;
+    const BetScreen& screen_;
 };
 
 }  // namespace ferlow::ui

@@ -1,5 +1,7 @@
 #include "ui/windows/help_window.h"
 
+#include "engine/machine/machine.h"
+
 #include "engine/help_page.h"
 
 #include "ui/widgets/face_button.h"
@@ -10,8 +12,10 @@
 namespace ferlow::ui {
 
 Frmhlpkeno::Frmhlpkeno(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmhlpkeno", WindowId::Help, machine, dispatcher, machine.help.window, &Machine::helpFrameClosed,
-                &Machine::helpBackgroundClicked)
+    : AuxWindow("Frmhlpkeno", WindowId::Help, machine, dispatcher, machine.help.window, [this] { events_.helpFrameClosed(); },
+                [this] { events_.helpBackgroundClicked(); }),
+      events_(machine),
+      screen_(machine.help)
 {
     Image1_ = new PictureView("Image1", this);
     Image1_->setGeometry(px(45), px(45), px(7260), px(6015));
@@ -23,14 +27,14 @@ Frmhlpkeno::Frmhlpkeno(Machine& machine, Dispatcher& dispatcher)
     // corner, which the help page keeps free for it.
     CmdClose_ = new FaceButton("CmdClose", this);
     CmdClose_->setGeometry(403, 368, px(1215), px(495));
-    connect(CmdClose_, &QPushButton::clicked, this, [this] { run(&Machine::helpCloseClicked); });
-    connect(CmdClose_, &FaceButton::enterPressed, this, [this] { run(&Machine::helpCloseClicked); });
+    connect(CmdClose_, &QPushButton::clicked, this, [this] { run([this] { events_.helpCloseClicked(); }); });
+    connect(CmdClose_, &FaceButton::enterPressed, this, [this] { run([this] { events_.helpCloseClicked(); }); });
     sync();
 }
 
 void Frmhlpkeno::sync()
 {
-    const HelpScreen& s = m_.help;
+    const HelpScreen& s = screen_;
     Image1_->sync(s.Image1);
     CmdClose_->sync(s.CmdClose);
     syncWindow();

@@ -1,7 +1,13 @@
 // Frmhlpkeno: the help window: the help page picture and a Close button.
 #pragma once
 
+#include "engine/machine/help_window.h"
+#include "engine/screens/help_window.h"
 #include "ui/widgets/aux_window.h"
+
+namespace ferlow {
+class Machine;
+}
 
 namespace ferlow::ui {
 
@@ -18,6 +24,8 @@ public:
 private:
     PictureView* Image1_ = nullptr;
     FaceButton* CmdClose_ = nullptr;
+    HelpWindowEvents& events_;
+    const HelpScreen& screen_;
 };
 
 }  // namespace ferlow::ui

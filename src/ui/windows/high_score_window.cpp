@@ -1,5 +1,7 @@
 #include "ui/windows/high_score_window.h"
 
+#include "engine/machine/machine.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -100,8 +102,11 @@ void NameField::keyPressEvent(QKeyEvent* event)
 }
 
 Frmhsc::Frmhsc(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmhsc", WindowId::HighScores, machine, dispatcher, machine.hsc.window, &Machine::hscFrameClosed,
-                &Machine::hscBackgroundClicked)
+    : AuxWindow("Frmhsc", WindowId::HighScores, machine, dispatcher, machine.hsc.window, [this] { events_.hscFrameClosed(); },
+                [this] { events_.hscBackgroundClicked(); }),
+      events_(machine),
+      screen_(machine.hsc),
+      state_(machine.state)
 {
     Lblpercent_ = new Panel("Lblpercent", PanelStyle::Flat, this);
     Lblpercent_->setGeometry(0, 0, 372, 16);
@@ -132,7 +137,7 @@ void Frmhsc::buildRows()
         // The caption runs the score into the place ("250,5001 Highest Score");
         // a screen reader is told the two apart.
         score->setSpeechRule([this, place](const Label& model) {
-            const std::int64_t value = m_.state.highScores[static_cast<std::size_t>(place - 1)];
+            const std::int64_t value = state_.highScores[static_cast<std::size_t>(place - 1)];
             return Spoken{QString("Place %1: %2").arg(place).arg(QString::fromStdString(fmt::grouped(value))),
                           spokenText(model.tooltip)};
         });
@@ -145,12 +150,12 @@ void Frmhsc::buildRows()
         speakName(name, QString("Name, place %1").arg(place));
         name->setFilter([this, place](int key) {
             int pass = 0;
-            run([this, place, key, &pass] { pass = m_.hscNameKey(place, key); });
+            run([this, place, key, &pass] { pass = events_.hscNameKey(place, key); });
             return pass;
         });
-        connect(name, &NameField::mouseDown, this, [this, place] { run([this, place] { m_.hscNameClicked(place); }); });
+        connect(name, &NameField::mouseDown, this, [this, place] { run([this, place] { events_.hscNameClicked(place); }); });
         connect(name, &QLineEdit::textEdited, this, [this, place](const QString& text) {
-            run([this, place, t = text.toStdString()] { m_.hscNameEdited(place, t); });
+            run([this, place, t = text.toStdString()] { events_.hscNameEdited(place, t); });
         });
         Lblhi_[static_cast<std::size_t>(i)] = score;
         Lblp_[static_cast<std::size_t>(i)] = percent;
@@ -169,8 +174,8 @@ void Frmhsc::buildBottomRow()
     PicFace_->setDescriber(faceMood);
     CmdClose_ = new FaceButton("CmdClose", this);
     CmdClose_->setGeometry(146, 171, 81, 33);
-    connect(CmdClose_, &QPushButton::clicked, this, [this] { run(&Machine::hscCloseClicked); });
-    connect(CmdClose_, &FaceButton::enterPressed, this, [this] { run(&Machine::hscCloseClicked); });
+    connect(CmdClose_, &QPushButton::clicked, this, [this] { run([this] { events_.hscCloseClicked(); }); });
+    connect(CmdClose_, &FaceButton::enterPressed, this, [this] { run([this] { events_.hscCloseClicked(); }); });
     auto* lossFrame = new ShapeView("Shape2", ShapeView::Kind::Outline, this);
     lossFrame->setGeometry(234, 174, 134, 27);
     LblLoss_ = new Panel("LblLoss", PanelStyle::Flat, this);
@@ -180,7 +185,7 @@ void Frmhsc::buildBottomRow()
 
 void Frmhsc::sync()
 {
-    HighScoreScreen& s = m_.hsc;
+    const HighScoreScreen& s = screen_;
     Lblpercent_->sync(s.Lblpercent);
     Lblsign_->sync(s.Lblsign);
     for (std::size_t i = 0; i < kHighScorePlaces; ++i) {

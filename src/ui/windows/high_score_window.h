@@ -7,7 +7,14 @@
 #include <array>
 #include <functional>
 
+#include "engine/machine/high_score_window.h"
+#include "engine/machine/game_state.h"
+#include "engine/screens/high_score_window.h"
 #include "ui/widgets/aux_window.h"
+
+namespace ferlow {
+class Machine;
+}
 
 namespace ferlow::ui {
 
@@ -59,6 +66,9 @@ private:
     PictureView* PicFace_ = nullptr;
     FaceButton* CmdClose_ = nullptr;
     Panel* LblLoss_ = nullptr;
+    HighScoreWindowEvents& events_;
+    const HighScoreScreen& screen_;
+    const GameState& state_;  // the scores, which a screen reader hears whole
 };
 
 }  // namespace ferlow::ui

@@ -1,5 +1,7 @@
 #include "ui/windows/instructions_window.h"
 
+#include "engine/machine/machine.h"
+
 #include <QPainter>
 #include <chrono>
 
@@ -32,8 +34,10 @@ void fitText(Panel* label)
 }  // namespace
 
 FrmInsferlow::FrmInsferlow(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("FrmInsferlow", WindowId::Instructions, machine, dispatcher, machine.instructions.window, &Machine::instructionsFrameClosed,
-                &Machine::instructionsBackgroundClicked),
+    : AuxWindow("FrmInsferlow", WindowId::Instructions, machine, dispatcher, machine.instructions.window, [this] { events_.instructionsFrameClosed(); },
+                [this] { events_.instructionsBackgroundClicked(); }),
+      events_(machine),
+      screen_(machine.instructions),
       random_(static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()))
 {
     Lblins1_ = new Panel("Lblins1", PanelStyle::Flat, this);
@@ -48,14 +52,14 @@ FrmInsferlow::FrmInsferlow(Machine& machine, Dispatcher& dispatcher)
     }
     CmdClose_ = new FaceButton("CmdClose", this);
     CmdClose_->setGeometry(205, 288, 81, 33);
-    connect(CmdClose_, &QPushButton::clicked, this, [this] { run(&Machine::instructionsCloseClicked); });
+    connect(CmdClose_, &QPushButton::clicked, this, [this] { run([this] { events_.instructionsCloseClicked(); }); });
     setAutoFillBackground(false);
     sync();
 }
 
 void FrmInsferlow::sync()
 {
-    const InstructionsScreen& s = m_.instructions;
+    const InstructionsScreen& s = screen_;
     const QString before1 = Lblins1_->text(), before2 = Lblins2_->text();
     Lblins1_->sync(s.Lblins1);
     Lblins2_->sync(s.Lblins2);
@@ -70,7 +74,7 @@ void FrmInsferlow::sync()
 // first, then white, run by run in the order the machine made them.
 void FrmInsferlow::syncDots()
 {
-    const InstructionsScreen& s = m_.instructions;
+    const InstructionsScreen& s = screen_;
     const qreal ratio = devicePixelRatioF();
     const QSize deviceSize = size() * ratio;
     // A new window (the machine counts from nought again) or a new pixel ratio

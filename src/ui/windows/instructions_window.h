@@ -5,7 +5,13 @@
 #include <QImage>
 #include <random>
 
+#include "engine/machine/instructions_window.h"
+#include "engine/screens/instructions_window.h"
 #include "ui/widgets/aux_window.h"
+
+namespace ferlow {
+class Machine;
+}
 
 namespace ferlow::ui {
 
@@ -40,6 +46,8 @@ private:
     std::mt19937 random_;
     unsigned greyRunsDrawn_ = 0;
     unsigned whiteRunsDrawn_ = 0;
+    InstructionsWindowEvents& events_;
+    const InstructionsScreen& screen_;
 };
 
 }  // namespace ferlow::ui

@@ -1,5 +1,7 @@
 #include "ui/windows/main_window.h"
 
+#include "engine/machine/machine.h"
+
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <algorithm>
@@ -30,7 +32,8 @@ QRect toPixels(const TwipsRect& r) { return {px(r.left), px(r.top), px(r.width),
 
 }  // namespace
 
-FrmFerlow::FrmFerlow(Machine& machine, Dispatcher& dispatcher) : m_(machine), dispatch_(dispatcher)
+FrmFerlow::FrmFerlow(Machine& machine, Dispatcher& dispatcher)
+    : events_(machine), windows_(machine), screen_(machine.main), dispatch_(dispatcher)
 {
     setObjectName("FrmFerlow");
     setWindowIcon(programIcon());
@@ -68,11 +71,11 @@ void FrmFerlow::buildBoard(QWidget* central)
         label->setFont(numberFont);
         connect(label, &Panel::pressed, this, [this, i] {
             cursor_->setCurrent(i);
-            dispatch_.run([this, i] { m_.numberPressed(i); });
+            dispatch_.run([this, i] { events_.numberPressed(i); });
         });
         // Read as the number and what lies on it: "17, picked".
         label->setSpeechRule([this, i](const Label& model) {
-            const QString state = markerStateWord(m_.main.Shp1[static_cast<std::size_t>(i)]);
+            const QString state = markerStateWord(screen_.Shp1[static_cast<std::size_t>(i)]);
             const QString number = spokenCaption(model.caption.text());
             return Spoken{state.isEmpty() ? number : number + ", " + state, spokenText(model.tooltip)};
         });
@@ -90,7 +93,7 @@ void FrmFerlow::buildBoard(QWidget* central)
         marker->setNumber(i + 1);
         connect(marker, &MarkerView::pressed, this, [this, i] {
             cursor_->setCurrent(i);
-            dispatch_.run([this, i] { m_.markerPressed(i); });
+            dispatch_.run([this, i] { events_.markerPressed(i); });
         });
         Shp1_[static_cast<std::size_t>(i)] = marker;
     }
@@ -111,11 +114,11 @@ void FrmFerlow::buildBoardCursor()
 
 void FrmFerlow::pressFromKeyboard(int position)
 {
-    const Marker& ball = m_.main.Shp1[static_cast<std::size_t>(position)];
+    const Marker& ball = screen_.Shp1[static_cast<std::size_t>(position)];
     if (ball.visible && ball.enabled)
-        dispatch_.run([this, position] { m_.markerPressed(position); });
+        dispatch_.run([this, position] { events_.markerPressed(position); });
     else
-        dispatch_.run([this, position] { m_.numberPressed(position); });
+        dispatch_.run([this, position] { events_.numberPressed(position); });
 }
 
 void FrmFerlow::buildSidePanels(QWidget* central)
@@ -168,10 +171,10 @@ void FrmFerlow::buildButtons(QWidget* central)
         auto* b = new FaceButton(names[i], frame);
         b->setGeometry(18 + i * 148, 4, 130, 34);
         const CommandButton id = ids[i];
-        connect(b, &FaceButton::pressedDown, this, [this, id] { dispatch_.run([this, id] { m_.commandDown(id); }); });
-        connect(b, &FaceButton::releasedUp, this, [this, id] { dispatch_.run([this, id] { m_.commandUp(id); }); });
-        connect(b, &FaceButton::focusGained, this, [this] { dispatch_.run([this] { m_.mainActivated(); }); });
-        connect(b, &QPushButton::clicked, this, [this, id] { dispatch_.run([this, id] { m_.commandClicked(id); }); });
+        connect(b, &FaceButton::pressedDown, this, [this, id] { dispatch_.run([this, id] { events_.commandDown(id); }); });
+        connect(b, &FaceButton::releasedUp, this, [this, id] { dispatch_.run([this, id] { events_.commandUp(id); }); });
+        connect(b, &FaceButton::focusGained, this, [this] { dispatch_.run([this] { events_.mainActivated(); }); });
+        connect(b, &QPushButton::clicked, this, [this, id] { dispatch_.run([this, id] { events_.commandClicked(id); }); });
         *buttons[i] = b;
     }
 }
@@ -191,7 +194,7 @@ void FrmFerlow::nameFrames()
 void FrmFerlow::buildMenus()
 {
     for (std::size_t i = 0; i < kMenuCount; ++i) {
-        const MenuItem& item = m_.main.menu[i];
+        const MenuItem& item = screen_.menu[i];
         const auto id = static_cast<Menu>(i);
         const QString name = QString::fromLatin1(item.name);
         const QString caption = QString::fromStdString(item.caption);
@@ -206,7 +209,7 @@ void FrmFerlow::buildMenus()
             actions_[i] = menu->menuAction();
             // Opening a submenu is an event of its own (Quick Pick clears the
             // board before its counts are shown).
-            connect(menu, &QMenu::aboutToShow, this, [this, id] { dispatch_.run([this, id] { m_.menuOpened(id); }); });
+            connect(menu, &QMenu::aboutToShow, this, [this, id] { dispatch_.run([this, id] { events_.menuOpened(id); }); });
             break;
         }
         case MenuKind::Separator: {
@@ -221,7 +224,7 @@ void FrmFerlow::buildMenus()
             action->setObjectName(name);
             action->setCheckable(item.kind == MenuKind::CheckItem);
             if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
-            connect(action, &QAction::triggered, this, [this, id] { dispatch_.run([this, id] { m_.menuClicked(id); }); });
+            connect(action, &QAction::triggered, this, [this, id] { dispatch_.run([this, id] { events_.menuClicked(id); }); });
             actions_[i] = action;
             break;
         }
@@ -231,7 +234,7 @@ void FrmFerlow::buildMenus()
 
 void FrmFerlow::sync()
 {
-    const MainScreen& s = m_.main;
+    const MainScreen& s = screen_;
     Image1_->sync(s.Image1);
     Lblname_->sync(s.Lblname);
     for (std::size_t i = 0; i < kBoardNumbers; ++i) {
@@ -265,18 +268,19 @@ void FrmFerlow::closeEvent(QCloseEvent* event)
 {
     // The machine decides: closing the main window ends the program.
     event->ignore();
-    dispatch_.run([this] { m_.mainClosed(); });
+    dispatch_.run([this] { events_.mainClosed(); });
 }
 
 void FrmFerlow::moveEvent(QMoveEvent* event)
 {
-    binding_.moved(*this, m_.main.window);
+    if (const auto at = binding_.moved(*this))
+        dispatch_.run([this, at] { windows_.windowMoved(WindowId::Main, at->first, at->second); });
     QMainWindow::moveEvent(event);
 }
 
 bool FrmFerlow::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate) dispatch_.run([this] { m_.windowActivated(WindowId::Main); });
+    if (event->type() == QEvent::WindowActivate) dispatch_.run([this] { windows_.windowActivated(WindowId::Main); });
     return QMainWindow::event(event);
 }
 

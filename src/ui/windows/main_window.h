@@ -6,11 +6,17 @@
 #include <array>
 #include <map>
 
-#include "engine/machine/machine.h"
+#include "engine/machine/events.h"
+#include "engine/machine/main_window.h"
+#include "engine/screens/main_window.h"
 #include "ui/widgets/window_binding.h"
 
 class QAction;
 class QMenu;
+
+namespace ferlow {
+class Machine;
+}
 
 namespace ferlow::ui {
 
@@ -47,7 +53,9 @@ private:
     // presses, else on the number.
     void pressFromKeyboard(int position);
 
-    Machine& m_;
+    MainWindowEvents& events_;
+    WindowEvents& windows_;
+    const MainScreen& screen_;
     Dispatcher& dispatch_;
     WindowBinding binding_;
 

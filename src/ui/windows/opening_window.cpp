@@ -1,5 +1,7 @@
 #include "ui/windows/opening_window.h"
 
+#include "engine/machine/machine.h"
+
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -30,7 +32,8 @@ std::vector<RibbonRect> openingRibbon()
     return rects;
 }
 
-Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher) : m_(machine), dispatch_(dispatcher)
+Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher)
+    : events_(machine), windows_(machine), screen_(machine.opening), dispatch_(dispatcher)
 {
     setObjectName("Ferlowopnscr");
     setWindowIcon(programIcon());
@@ -38,7 +41,7 @@ Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher) : m_(machin
     setFixedSize(kClientWidth, kClientHeight);
     setAutoFillBackground(true);
 
-    OpeningScreen& s = m_.opening;
+    const OpeningScreen& s = screen_;
     struct Place {
         const char* name;
         const Label* model;
@@ -74,7 +77,7 @@ Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher) : m_(machin
         label->setAlignment(place.model == &s.Label10 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         // A click on a title label only beeps.
         connect(label, &Panel::pressed, this, [this, model = place.model] {
-            if (model != &m_.opening.Label10) dispatch_.run([this] { m_.openingLabelClicked(); });
+            if (model != &screen_.Label10) dispatch_.run([this] { events_.openingLabelClicked(); });
         });
         labels_.emplace_back(label, place.model);
     }
@@ -87,7 +90,7 @@ Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher) : m_(machin
     CmdPlay_->setObjectName("CmdPlay");
     CmdPlay_->setGeometry((kClientWidth - 110) / 2, kClientHeight - 54, 110, 36);
     CmdPlay_->setDefault(true);
-    connect(CmdPlay_, &QPushButton::clicked, this, [this] { dispatch_.run([this] { m_.openingPlayClicked(); }); });
+    connect(CmdPlay_, &QPushButton::clicked, this, [this] { dispatch_.run([this] { events_.openingPlayClicked(); }); });
 
     // The ribbon is drawn once into the window's background and kept there.
     background_ = QPixmap(size() * devicePixelRatioF());
@@ -104,7 +107,7 @@ Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher) : m_(machin
 
 void Ferlowopnscr::sync()
 {
-    const OpeningScreen& s = m_.opening;
+    const OpeningScreen& s = screen_;
     for (auto& [view, model] : labels_) view->sync(*model);
     Picture1_->sync(s.Picture1);
     const QString caption = QString::fromStdString(s.CmdPlay.caption);
@@ -122,12 +125,13 @@ void Ferlowopnscr::paintEvent(QPaintEvent*)
 void Ferlowopnscr::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    dispatch_.run([this] { m_.openingClosed(); });
+    dispatch_.run([this] { events_.openingClosed(); });
 }
 
 void Ferlowopnscr::moveEvent(QMoveEvent* event)
 {
-    binding_.moved(*this, m_.opening.window);
+    if (const auto at = binding_.moved(*this))
+        dispatch_.run([this, at] { windows_.windowMoved(WindowId::Opening, at->first, at->second); });
     QWidget::moveEvent(event);
 }
 

@@ -4,8 +4,14 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "engine/machine/machine.h"
+#include "engine/machine/events.h"
+#include "engine/machine/opening_window.h"
+#include "engine/screens/opening_window.h"
 #include "ui/widgets/window_binding.h"
+
+namespace ferlow {
+class Machine;
+}
 
 namespace ferlow::ui {
 
@@ -27,7 +33,9 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    Machine& m_;
+    OpeningWindowEvents& events_;
+    WindowEvents& windows_;
+    const OpeningScreen& screen_;
     Dispatcher& dispatch_;
     WindowBinding binding_;
     QPixmap background_;

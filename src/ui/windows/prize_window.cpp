@@ -1,5 +1,7 @@
 #include "ui/windows/prize_window.h"
 
+#include "engine/machine/machine.h"
+
 #include "ui/widgets/face_button.h"
 #include "ui/widgets/panel.h"
 #include "ui/widgets/speech.h"
@@ -13,8 +15,10 @@ constexpr double kRowLeft = 120, kRowWidth = 2250, kRowStep = 360, kTopRowTop = 
 }  // namespace
 
 Ferlowprize::Ferlowprize(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Ferlowprize", WindowId::Prize, machine, dispatcher, machine.prize.window, &Machine::prizeFrameClosed,
-                &Machine::prizeBackgroundClicked)
+    : AuxWindow("Ferlowprize", WindowId::Prize, machine, dispatcher, machine.prize.window, [this] { events_.prizeFrameClosed(); },
+                [this] { events_.prizeBackgroundClicked(); }),
+      events_(machine),
+      screen_(machine.prize)
 {
     // Ten hits at the top. The top row is a little taller; each lower row is made
     // after the one above it and so lies over its bottom edge.
@@ -34,14 +38,14 @@ Ferlowprize::Ferlowprize(Machine& machine, Dispatcher& dispatcher)
     }
     CmdClose_ = new FaceButton("CmdClose", this);
     CmdClose_->setGeometry(px(630), px(3495), px(1215), px(495));
-    connect(CmdClose_, &QPushButton::clicked, this, [this] { run(&Machine::prizeCloseClicked); });
-    connect(CmdClose_, &FaceButton::enterPressed, this, [this] { run([this] { m_.prizeCloseKey(kEnterKey); }); });
+    connect(CmdClose_, &QPushButton::clicked, this, [this] { run([this] { events_.prizeCloseClicked(); }); });
+    connect(CmdClose_, &FaceButton::enterPressed, this, [this] { run([this] { events_.prizeCloseKey(kEnterKey); }); });
     sync();
 }
 
 void Ferlowprize::sync()
 {
-    PrizeScreen& s = m_.prize;
+    const PrizeScreen& s = screen_;
     for (int h = 2; h <= 10; ++h) Lblpri_[static_cast<std::size_t>(h)]->sync(s.row(h));
     CmdClose_->sync(s.CmdClose);
     const QString tip = QString::fromStdString(s.tooltip);

@@ -4,7 +4,13 @@
 
 #include <array>
 
+#include "engine/machine/prize_window.h"
+#include "engine/screens/prize_window.h"
 #include "ui/widgets/aux_window.h"
+
+namespace ferlow {
+class Machine;
+}
 
 namespace ferlow::ui {
 
@@ -21,6 +27,8 @@ public:
 private:
     std::array<Panel*, 11> Lblpri_{};  // by hit count 2..10
     FaceButton* CmdClose_ = nullptr;
+    PrizeWindowEvents& events_;
+    const PrizeScreen& screen_;
 };
 
 }  // namespace ferlow::ui

@@ -1,5 +1,7 @@
 #include "ui/windows/statistics_window.h"
 
+#include "engine/machine/machine.h"
+
 #include "ui/widgets/colors.h"
 #include "ui/widgets/decorations.h"
 #include "ui/widgets/face_button.h"
@@ -47,8 +49,10 @@ QRect statsPanelTwips(int number)
 }
 
 FrmStats::FrmStats(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("FrmStats", WindowId::Stats, machine, dispatcher, machine.stats.window, &Machine::statsFrameClosed,
-                &Machine::statsBackgroundClicked)
+    : AuxWindow("FrmStats", WindowId::Stats, machine, dispatcher, machine.stats.window, [this] { events_.statsFrameClosed(); },
+                [this] { events_.statsBackgroundClicked(); }),
+      events_(machine),
+      screen_(machine.stats)
 {
     // The centre panel is made first so the number panels lie over its edges.
     Pnlcentre_ = new Panel("Pnlcentre", PanelStyle::Inset, this);
@@ -70,7 +74,7 @@ FrmStats::FrmStats(Machine& machine, Dispatcher& dispatcher)
     buildLegend(footer);
     CmdClose_ = new FaceButton("CmdClose", footer);
     CmdClose_->setGeometry(284, 20, 81, 33);
-    connect(CmdClose_, &QPushButton::clicked, this, [this] { run(&Machine::statsCloseClicked); });
+    connect(CmdClose_, &QPushButton::clicked, this, [this] { run([this] { events_.statsCloseClicked(); }); });
     sync();
 }
 
@@ -103,7 +107,7 @@ void FrmStats::buildLegend(QWidget* footer)
 
 void FrmStats::sync()
 {
-    const StatsScreen& s = m_.stats;
+    const StatsScreen& s = screen_;
     for (int n = 1; n <= kBoardNumbers; ++n)
         PnlNum_[static_cast<std::size_t>(n)]->sync(s.PnlNum[static_cast<std::size_t>(n)]);
     Pnlcentre_->sync(s.Pnlcentre);

@@ -5,7 +5,13 @@
 
 #include <array>
 
+#include "engine/machine/statistics_window.h"
+#include "engine/screens/statistics_window.h"
 #include "ui/widgets/aux_window.h"
+
+namespace ferlow {
+class Machine;
+}
 
 namespace ferlow::ui {
 
@@ -29,6 +35,8 @@ private:
     std::array<Panel*, 6> legendLabels_{};
     std::array<ShapeView*, 6> legendShapes_{};
     FaceButton* CmdClose_ = nullptr;
+    StatisticsWindowEvents& events_;
+    const StatsScreen& screen_;
 };
 
 // Where number n's panel lies, in twips of the window's client area: ten to a
