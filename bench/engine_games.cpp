@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "game_driver.h"
+#include "support/game_driver.h"
 #include "report.h"
 
 namespace {

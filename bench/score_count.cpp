@@ -8,7 +8,7 @@
 #include <set>
 #include <sys/resource.h>
 
-#include "game_driver.h"
+#include "support/game_driver.h"
 #include "inprocess_game.h"
 #include "report.h"
 #include "ui/windows/main_window.h"
@@ -61,10 +61,8 @@ int main(int argc, char* argv[])
     game.open();
     Machine& m = game.machine();
     // A credit that covers a bet of 100, as after a few good turns.
-    game.run([&] {
-        m.state.credit = 100;
-        m.showCredit();
-    });
+    // (Ok shows it on the credit panels.)
+    game.run([&] { m.state.credit = 100; });
     game.pick(test::picksForHits(m, 10, 10));
     game.bet("100");
     const double creditBefore = m.state.credit;
