@@ -88,6 +88,11 @@ struct Marker : Control {
 
 enum class Pointer { Default, Hourglass, ArrowHourglass };
 
+// A control's place in twips, from the top-left of what holds it.
+struct TwipsRect {
+    int left, top, width, height;
+};
+
 // A window's size in twips, outer: its frame included.
 struct WindowSize {
     double width, height;

@@ -11,10 +11,6 @@
 
 namespace ferlow {
 
-struct TwipsRect {
-    int left, top, width, height;
-};
-
 // Board geometry inside the board's frame: two blocks of four rows with a gap
 // between 40 and 41.
 inline constexpr TwipsRect boardLabelRect(int position)

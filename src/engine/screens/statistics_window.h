@@ -11,6 +11,16 @@ namespace ferlow {
 // Its size: the client area's width plus the frame, and the height set as it loads.
 inline constexpr WindowSize kStatsSize{5610 + kFrameWidthTwips, 4335};
 
+// Where number n's panel lies in the window's client area: ten to a row, rows
+// 0..3 above the gap and 4..7 below it; the centre panel lies across the gap.
+inline constexpr TwipsRect statsPanelRect(int number)
+{
+    constexpr int rowTops[8] = {45, 360, 675, 990, 1545, 1860, 2175, 2490};
+    const int i = number - 1;
+    return {60 + (i % 10) * 540, rowTops[i / 10], 540, 300};
+}
+inline constexpr TwipsRect kStatsCentrePanelRect{0, 1275, 5490, 285};
+
 struct StatsScreen {
     StatsScreen();
 

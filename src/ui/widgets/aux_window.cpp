@@ -10,11 +10,6 @@
 
 namespace ferlow::ui {
 
-QSize clientSize(const WindowState& model)
-{
-    return {px(model.width - kFrameWidthTwips), px(model.height - kFrameHeightTwips)};
-}
-
 AuxWindow::AuxWindow(const QString& objectName, WindowId id, WindowEvents& windows, Dispatcher& dispatcher,
                      const WindowState& model, Handler closed, Handler background)
     : windows_(windows), id_(id), dispatch_(dispatcher), model_(model), closed_(std::move(closed)),

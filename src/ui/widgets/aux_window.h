@@ -52,7 +52,4 @@ private:
     QSet<QWidget*> toBackground_;
 };
 
-// The client area of a window whose model holds its outer size, in pixels.
-QSize clientSize(const WindowState& model);
-
 }  // namespace ferlow::ui

@@ -93,7 +93,7 @@ Frmabtkeno::Frmabtkeno(Machine& machine, Dispatcher& dispatcher)
     Label1_->setGeometry(2, 2, 314, 27);
     passToBackground(Label1_);
     cycler_ = new CyclerView("cycler", this);
-    cycler_->setGeometry(345, 62, px(495), px(495));
+    cycler_->setGeometry(345, 62, 33, 33);  // 495 twips square
     speakName(cycler_, "Emblem");
 
     SSpnlreg_ = new Panel("SSpnlreg", PanelStyle::Raised, this);

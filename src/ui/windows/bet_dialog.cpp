@@ -49,10 +49,10 @@ Frmbet::Frmbet(Machine& machine, Dispatcher& dispatcher)
       screen_(machine.betDialog)
 {
     QFrame* buttonFrame = makeFrame("SSPanel1", PanelStyle::Raised, this);
-    buttonFrame->setGeometry(4, 5, 288, 54);
+    buttonFrame->setGeometry(px(TwipsRect{60, 75, 4320, 810}));
     speakName(buttonFrame, "Amounts");
     auto* fieldFrame = new ShapeView("Shape1", ShapeView::Kind::Outline, this);
-    fieldFrame->setGeometry(4, 62, 288, 39);
+    fieldFrame->setGeometry(px(TwipsRect{60, 930, 4320, 585}));
     buildAmountButtons();
 
     Lblother_ = new Panel("Lblother", PanelStyle::Flat, this);

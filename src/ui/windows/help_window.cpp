@@ -26,7 +26,7 @@ Frmhlpkeno::Frmhlpkeno(Machine& machine, Dispatcher& dispatcher)
     // The picture covers nearly the whole window; Close lies over its lower right
     // corner, which the help page keeps free for it.
     CmdClose_ = new FaceButton("CmdClose", this);
-    CmdClose_->setGeometry(403, 368, px(1215), px(495));
+    CmdClose_->setGeometry(px(TwipsRect{6045, 5520, 1215, 495}));
     connect(CmdClose_, &QPushButton::clicked, this, [this] { run([this] { events_.helpCloseClicked(); }); });
     connect(CmdClose_, &FaceButton::enterPressed, this, [this] { run([this] { events_.helpCloseClicked(); }); });
     sync();

@@ -169,7 +169,7 @@ void Frmhsc::buildBottomRow()
     faceFrame->setGeometry(6, 169, 37, 37);
     // The faces are drawn at the box's size: shown as they are, not rescaled.
     PicFace_ = new PictureView("PicFace", this, false);
-    PicFace_->setGeometry(9, 172, px(465), px(465));
+    PicFace_->setGeometry(9, 172, 31, 31);  // 465 twips square
     PicFace_->setSpokenName("Face");
     PicFace_->setDescriber(faceMood);
     CmdClose_ = new FaceButton("CmdClose", this);

@@ -20,15 +20,21 @@
 namespace ferlow::ui {
 namespace {
 
-// Client area in pixels: the window's 7250 x 5150 twips less its frame; the menu
-// bar is added above it.
-constexpr int kClientWidth = 475;
-constexpr int kClientHeight = 296;
-constexpr QPoint kBoardOrigin(4, 4);
+// The side panels and buttons are laid out in pixels below the menu bar; the
+// area they share is the window's outer size less its frame and a menu bar of 20
+// pixels (the menu bar itself is added above it).
+constexpr int kMenuBarHeight = 20;
+// The board is laid out in twips, as the machine places its numbers: its frame,
+// and the numbers' origin inside it.
+constexpr TwipsRect kBoardFrame{90, 90, 4935, 3375};
+constexpr int kBoardOrigin = 60;
 
 QString indexed(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
 
-QRect toPixels(const TwipsRect& r) { return {px(r.left), px(r.top), px(r.width), px(r.height)}; }
+QRect onBoard(const TwipsRect& r)
+{
+    return px(TwipsRect{r.left + kBoardOrigin, r.top + kBoardOrigin, r.width, r.height});
+}
 
 }  // namespace
 
@@ -39,7 +45,8 @@ FrmFerlow::FrmFerlow(Machine& machine, Dispatcher& dispatcher)
     setWindowIcon(programIcon());
     auto* central = new QWidget(this);
     central->setObjectName("FrmFerlowClient");
-    central->setFixedSize(kClientWidth, kClientHeight);
+    const QSize client = clientSize(kMainSize) - QSize(0, kMenuBarHeight);
+    central->setFixedSize(client);
     setCentralWidget(central);
     buildBoard(central);
     buildSidePanels(central);
@@ -47,14 +54,14 @@ FrmFerlow::FrmFerlow(Machine& machine, Dispatcher& dispatcher)
     buildBoardCursor();
     buildMenus();
     nameFrames();
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
     sync();
 }
 
 void FrmFerlow::buildBoard(QWidget* central)
 {
     QFrame* frame = makeFrame("SSPanel1", PanelStyle::Inset, central);
-    frame->setGeometry(6, 6, 329, 225);
+    frame->setGeometry(px(kBoardFrame));
     frame->setAutoFillBackground(true);
     QPalette pal = frame->palette();
     pal.setColor(QPalette::Window, QColor(kBoardGreen.r, kBoardGreen.g, kBoardGreen.b));
@@ -64,7 +71,7 @@ void FrmFerlow::buildBoard(QWidget* central)
     numberFont.setBold(true);
     for (int i = 0; i < kBoardNumbers; ++i) {
         auto* label = new BoardCell(indexed("Lbl1", i), i, frame);
-        label->setGeometry(toPixels(boardLabelRect(i)).translated(kBoardOrigin));
+        label->setGeometry(onBoard(boardLabelRect(i)));
         // Centred, so a ball over a picked number covers it whole and shows the
         // number itself.
         label->setAlignment(Qt::AlignCenter);
@@ -82,14 +89,15 @@ void FrmFerlow::buildBoard(QWidget* central)
         Lbl1_[static_cast<std::size_t>(i)] = label;
     }
     Lblname_ = new Panel("Lblname", PanelStyle::Flat, frame);
-    Lblname_->setGeometry(kBoardOrigin.x(), kBoardOrigin.y() + 99, 321, 19);
+    // The band across the gap between numbers 40 and 41.
+    Lblname_->setGeometry(onBoard(TwipsRect{0, 1485, 4815, 285}));
     QFont nameFont = font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() + 2);
     Lblname_->setFont(nameFont);
     for (int i = 0; i < kBoardNumbers; ++i) {
         auto* marker = new MarkerView(indexed("Shp1", i), frame);
-        marker->setGeometry(toPixels(boardMarkerRect(i)).translated(kBoardOrigin));
+        marker->setGeometry(onBoard(boardMarkerRect(i)));
         marker->setNumber(i + 1);
         connect(marker, &MarkerView::pressed, this, [this, i] {
             cursor_->setCurrent(i);

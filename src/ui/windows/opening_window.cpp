@@ -14,13 +14,6 @@
 #include "ui/dispatcher.h"
 
 namespace ferlow::ui {
-namespace {
-
-constexpr int kClientWidth = 7485 / 15 - 8;
-constexpr int kClientHeight = 4320 / 15 - 27;
-
-}  // namespace
-
 std::vector<RibbonRect> openingRibbon()
 {
     std::vector<RibbonRect> rects;
@@ -38,7 +31,7 @@ Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher)
     setObjectName("Ferlowopnscr");
     setWindowIcon(programIcon());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(clientSize(kOpeningSize));
     setAutoFillBackground(true);
 
     const OpeningScreen& s = screen_;
@@ -88,7 +81,7 @@ Ferlowopnscr::Ferlowopnscr(Machine& machine, Dispatcher& dispatcher)
 
     CmdPlay_ = new QPushButton(this);
     CmdPlay_->setObjectName("CmdPlay");
-    CmdPlay_->setGeometry((kClientWidth - 110) / 2, kClientHeight - 54, 110, 36);
+    CmdPlay_->setGeometry((width() - 110) / 2, height() - 54, 110, 36);
     CmdPlay_->setDefault(true);
     connect(CmdPlay_, &QPushButton::clicked, this, [this] { dispatch_.run([this] { events_.openingPlayClicked(); }); });
 

@@ -12,13 +12,6 @@
 namespace ferlow::ui {
 namespace {
 
-constexpr int kRowTops[8] = {45, 360, 675, 990, 1545, 1860, 2175, 2490};
-
-QRect toPixels(const QRect& twipsRect)
-{
-    return {px(twipsRect.x()), px(twipsRect.y()), px(twipsRect.width()), px(twipsRect.height())};
-}
-
 // A number's panel reads "17, drawn 3 times", described by the rating its colour
 // shows, which a screen reader's user cannot see.
 Spoken speakStatsPanel(const Label& panel)
@@ -42,12 +35,6 @@ Spoken speakStatsPanel(const Label& panel)
 
 }  // namespace
 
-QRect statsPanelTwips(int number)
-{
-    const int i = number - 1;
-    return {60 + (i % 10) * 540, kRowTops[i / 10], 540, 300};
-}
-
 FrmStats::FrmStats(Machine& machine, Dispatcher& dispatcher)
     : AuxWindow("FrmStats", WindowId::Stats, machine, dispatcher, machine.stats.window, [this] { events_.statsFrameClosed(); },
                 [this] { events_.statsBackgroundClicked(); }),
@@ -56,10 +43,10 @@ FrmStats::FrmStats(Machine& machine, Dispatcher& dispatcher)
 {
     // The centre panel is made first so the number panels lie over its edges.
     Pnlcentre_ = new Panel("Pnlcentre", PanelStyle::Inset, this);
-    Pnlcentre_->setGeometry(toPixels({0, 1275, 5490, 285}));
+    Pnlcentre_->setGeometry(px(kStatsCentrePanelRect));
     for (int n = 1; n <= kBoardNumbers; ++n) {
         auto* panel = new Panel(QString("PnlNum_%1").arg(n), PanelStyle::Raised, this);
-        panel->setGeometry(toPixels(statsPanelTwips(n)));
+        panel->setGeometry(px(statsPanelRect(n)));
         panel->setSpeechRule(speakStatsPanel, true);
         PnlNum_[static_cast<std::size_t>(n)] = panel;
     }

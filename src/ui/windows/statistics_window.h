@@ -39,8 +39,4 @@ private:
     const StatsScreen& screen_;
 };
 
-// Where number n's panel lies, in twips of the window's client area: ten to a
-// row, rows 0..3 above the gap and 4..7 below it.
-QRect statsPanelTwips(int number);
-
 }  // namespace ferlow::ui
