@@ -85,7 +85,8 @@ int launch(const std::string& title, int timeoutMs, char** program)
             if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY) continue;
             const double at = elapsedMs();
             const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
-            if (textProperty(c, map->window, netName) == title || textProperty(c, map->window, XCB_ATOM_WM_NAME) == title) {
+            if (textProperty(c, map->window, netName) == title ||
+                textProperty(c, map->window, XCB_ATOM_WM_NAME) == title) {
                 std::printf("%d %.1f\n", static_cast<int>(pid), at);
                 std::fflush(stdout);
                 xcb_disconnect(c);

@@ -87,7 +87,7 @@ int main(int argc, char* argv[])
     report({"pace: wait ends after its second, p50" + over, percentile(wakeLate, 50), "ms"});
     report({"pace: wait ends after its second, p99" + over, percentile(wakeLate, 99), "ms"});
     report({"pace: ball painted after its second, p50" + over, percentile(paintLate, 50), "ms"});
-    const bool met = report({"pace: ball painted after its second, p99" + over, percentile(paintLate, 99), "ms",
-                             Goal::AtMost, 20});
+    const bool met =
+        report({"pace: ball painted after its second, p99" + over, percentile(paintLate, 99), "ms", Goal::AtMost, 20});
     return met ? 0 : 1;
 }

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "support/game_driver.h"
 #include "report.h"
+#include "support/game_driver.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ void games(benchmark::State& state, std::vector<int> picks, const char* bet)
             state.SkipWithError("a game did not end after 20 turns");
             break;
         }
-    state.counters["games/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["games/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["turns/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * kTurnsPerGame, benchmark::Counter::kIsRate);
 }

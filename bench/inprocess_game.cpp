@@ -13,10 +13,7 @@
 
 namespace ferlow::bench {
 
-double wallMs()
-{
-    return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
-}
+double wallMs() { return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count(); }
 
 void TimedHost::waitForSecondChange(int second)
 {
@@ -38,7 +35,8 @@ void prepareEnvironment(QTemporaryDir& home)
     setenv("HOME", path.constData(), 1);
     setenv("XDG_DATA_HOME", (path + "/data").constData(), 1);
     QDir(home.path()).mkdir("runtime");
-    QFile::setPermissions(home.path() + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(home.path() + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     setenv("XDG_RUNTIME_DIR", (path + "/runtime").constData(), 1);
 }
 
@@ -65,7 +63,8 @@ void InProcessGame::open()
 void InProcessGame::pick(const std::vector<int>& positions)
 {
     for (int p : positions) run([&] { machine_.numberPressed(p); });
-    if (machine_.state.spots != static_cast<int>(positions.size())) throw std::runtime_error("the picks were not taken");
+    if (machine_.state.spots != static_cast<int>(positions.size()))
+        throw std::runtime_error("the picks were not taken");
 }
 
 void InProcessGame::bet(const std::string& amount)

@@ -31,8 +31,8 @@ public:
     void waitForSecondChange(int second) override;
     void processEvents() override;
 
-    std::vector<double> wakes;             // wallMs() as each wait returned
-    std::function<void()> afterEvents;     // after each processEvents()
+    std::vector<double> wakes;          // wallMs() as each wait returned
+    std::function<void()> afterEvents;  // after each processEvents()
 };
 
 // Sets the environment a benchmark's game runs in: offscreen windows and a silent

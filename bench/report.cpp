@@ -12,9 +12,12 @@ bool report(const Figure& f)
     const bool met = f.goal == Goal::None || (f.goal == Goal::AtMost ? f.value <= f.target : f.value >= f.target);
     char target[64] = "-";
     if (f.goal != Goal::None)
-        std::snprintf(target, sizeof target, "%s %g %s", f.goal == Goal::AtMost ? "<=" : ">=", f.target, f.unit.c_str());
+        std::snprintf(target, sizeof target, "%s %g %s", f.goal == Goal::AtMost ? "<=" : ">=", f.target,
+                      f.unit.c_str());
     std::printf("BENCH\t%s\t%.6g\t%s\t%s\t%s\n", f.what.c_str(), f.value, f.unit.c_str(), target,
-                f.goal == Goal::None ? "info" : met ? "PASS" : "MISS");
+                f.goal == Goal::None ? "info"
+                : met                ? "PASS"
+                                     : "MISS");
     std::fflush(stdout);
     return met;
 }

@@ -10,9 +10,9 @@ namespace ferlow::bench {
 enum class Goal { None, AtMost, AtLeast };
 
 struct Figure {
-    std::string what;   // "pace p99 (ball painted after its second)"
+    std::string what;  // "pace p99 (ball painted after its second)"
     double value = 0;
-    std::string unit;   // "ms", "games/s", ...
+    std::string unit;  // "ms", "games/s", ...
     Goal goal = Goal::None;
     double target = 0;
 };

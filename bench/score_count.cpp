@@ -8,9 +8,9 @@
 #include <set>
 #include <sys/resource.h>
 
-#include "support/game_driver.h"
 #include "inprocess_game.h"
 #include "report.h"
+#include "support/game_driver.h"
 #include "ui/windows/main_window.h"
 
 namespace {

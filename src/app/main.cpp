@@ -19,7 +19,6 @@
 
 namespace {
 
-
 // Exit status for a command line the program does not understand.
 constexpr int kUsageError = 2;
 
@@ -36,9 +35,22 @@ enum class QtOption { None, Flag, WithValue };
 
 QtOption qtOption(std::string_view arg)
 {
-    static constexpr std::string_view withValue[] = {
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-        "qwindowtitle", "session", "display", "geometry", "title", "icon", "name", "visual", "style", "stylesheet"};
+    static constexpr std::string_view withValue[] = {"platform",
+                                                     "platformpluginpath",
+                                                     "platformtheme",
+                                                     "plugin",
+                                                     "qwindowgeometry",
+                                                     "qwindowicon",
+                                                     "qwindowtitle",
+                                                     "session",
+                                                     "display",
+                                                     "geometry",
+                                                     "title",
+                                                     "icon",
+                                                     "name",
+                                                     "visual",
+                                                     "style",
+                                                     "stylesheet"};
     static constexpr std::string_view flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
     static constexpr std::string_view joined[] = {"qmljsdebugger=", "style=", "stylesheet="};
 
@@ -143,8 +155,8 @@ private:
             return;
         }
         const char* display = std::getenv("DISPLAY");
-        const std::string where = display && *display ? std::string("none answers at DISPLAY=") + display
-                                                      : std::string("DISPLAY is not set");
+        const std::string where =
+            display && *display ? std::string("none answers at DISPLAY=") + display : std::string("DISPLAY is not set");
         std::fprintf(stderr,
                      "ferlow: there is no display to show the game on (%s); to play without a desktop, run it in a "
                      "virtual X server: xvfb-run -a ferlow\n",
@@ -160,17 +172,12 @@ int main(int argc, char* argv[])
 {
     const CommandLine commandLine = parseCommandLine(argc, argv);
     switch (commandLine.request) {
-    case Request::Help:
-        std::fputs(usage().c_str(), stdout);
-        return finishOutput(stdout);
-    case Request::Version:
-        std::printf("ferlow %s\n", ferlow::kVersion);
-        return finishOutput(stdout);
+    case Request::Help: std::fputs(usage().c_str(), stdout); return finishOutput(stdout);
+    case Request::Version: std::printf("ferlow %s\n", ferlow::kVersion); return finishOutput(stdout);
     case Request::Error:
         std::fprintf(stderr, "ferlow: %s\n\n%s", commandLine.error.c_str(), usage().c_str());
         return kUsageError;
-    case Request::Play:
-        break;
+    case Request::Play: break;
     }
 
     std::optional<WindowSystemStart> starting(std::in_place);

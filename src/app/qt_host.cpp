@@ -13,8 +13,8 @@
 #include "media/data_folder.h"
 #include "media/sound_player.h"
 #include "storage/high_score_file.h"
-#include "ui/widgets/twips.h"
 #include "ui/views.h"
+#include "ui/widgets/twips.h"
 
 namespace ferlow {
 namespace {
@@ -120,7 +120,8 @@ MessageAnswer QtHost::showMessage(const MessageBox& box)
         dialog.setStandardButtons(QMessageBox::Ok);
     }
     const int answer = dialog.exec();
-    if (box.buttons == MessageButtons::YesNo) return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    if (box.buttons == MessageButtons::YesNo)
+        return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     return MessageAnswer::Ok;
 }
 

@@ -26,16 +26,13 @@ inline constexpr std::array<Section, 5> kSections{{
      "Press **Bet** and choose **5, 10, 20, 50, 100** or **All**, or type 1 to 100 beside **Other :** "
      "(not more than your credit). **Hold** keeps that amount for the next turns. Press **Ok**; "
      "the gauge fills in red every turn."},
-    {"Play",
-     "**Play** draws 20 balls, a second apart (22 on Medium and Hardest): [red] not yours, [purple] a hit. "
-     "Wins count into your credit; too few hits lose the bet."},
-    {"Your game",
-     "A game: 30 credits, 20 turns. Dark panels show hits, win, credit and bet; the hourglass, turns "
-     "left. A good final credit joins the **High Scores**."},
-    {"The other windows",
-     "**Prizes** (File menu): what your hits pay.\n"
-     "**Statistics** (Options menu): draws per number.\n"
-     "**Difficulty** (File menu): harder levels pay less."},
+    {"Play", "**Play** draws 20 balls, a second apart (22 on Medium and Hardest): [red] not yours, [purple] a hit. "
+             "Wins count into your credit; too few hits lose the bet."},
+    {"Your game", "A game: 30 credits, 20 turns. Dark panels show hits, win, credit and bet; the hourglass, turns "
+                  "left. A good final credit joins the **High Scores**."},
+    {"The other windows", "**Prizes** (File menu): what your hits pay.\n"
+                          "**Statistics** (Options menu): draws per number.\n"
+                          "**Difficulty** (File menu): harder levels pay less."},
 }};
 
 // The whole page as plain sentences for a screen reader: the title, then each

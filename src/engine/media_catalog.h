@@ -17,7 +17,7 @@ inline constexpr const char* kHourglass[6] = {"hg1.bmp", "hg2.bmp", "hg3.bmp", "
 inline constexpr const char* kOpeningPicture = "Australian.bmp";
 inline constexpr const char* kHelpPage = "help.bmp";
 // Faces by rating 1 (best) .. 6.
-inline constexpr const char* kFaces[6] = {"smile4.bmp", "smile3.bmp", "smile2.bmp",
+inline constexpr const char* kFaces[6] = {"smile4.bmp", "smile3.bmp",   "smile2.bmp",
                                           "smile1.bmp", "straight.bmp", "sad.bmp"};
 
 // Every picture also lies beside its file drawn twice as fine, for screens with
@@ -32,9 +32,8 @@ inline std::string fineName(std::string_view picture)
 {
     const std::size_t slash = picture.find_last_of("/\\");
     const std::size_t dot = picture.rfind('.');
-    const std::size_t at = dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)
-                               ? picture.size()
-                               : dot;
+    const std::size_t at =
+        dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash) ? picture.size() : dot;
     std::string name(picture.substr(0, at));
     name += kFineSuffix;
     name += picture.substr(at);
@@ -53,7 +52,7 @@ inline constexpr std::array kPictures{kLogo,         kPlating,      kPlatingPres
                                       kHourglass[2], kHourglass[3], kHourglass[4],   kHourglass[5], kOpeningPicture,
                                       kHelpPage,     kFaces[0],     kFaces[1],       kFaces[2],     kFaces[3],
                                       kFaces[4],     kFaces[5]};
-inline constexpr std::array kSounds{kOpeningSound, kTickSound,    kBallSound,  kHitSound,
+inline constexpr std::array kSounds{kOpeningSound, kTickSound,     kBallSound,  kHitSound,
                                     kLostSound,    kSmallWinSound, kBigWinSound};
 
 // The read-me document, which lies in the data folder too; written by hand, not

@@ -8,7 +8,8 @@
 namespace ferlow::media {
 namespace {
 
-QString asFolder(const QString& path) {
+QString asFolder(const QString& path)
+{
     const QFileInfo info(path);
     QString folder = info.canonicalFilePath();
     if (folder.isEmpty()) {
@@ -24,14 +25,16 @@ QString asFolder(const QString& path) {
 
 }  // namespace
 
-QString dataFolderFor(const QString& executableFolder, const QString& overrideFolder) {
+QString dataFolderFor(const QString& executableFolder, const QString& overrideFolder)
+{
     if (!overrideFolder.isEmpty()) {
         return asFolder(overrideFolder);
     }
     return asFolder(QDir(executableFolder).filePath(QStringLiteral("../share/ferlow")));
 }
 
-QString installedDataFolder() {
+QString installedDataFolder()
+{
     const QString overrideFolder = qEnvironmentVariable(kDataDirVariable);
     if (!overrideFolder.isEmpty()) {
         return asFolder(overrideFolder);

@@ -5,8 +5,8 @@
 #include "media/data_folder.h"
 #include "media/media_log.h"
 
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMutex>
 #include <QSet>
@@ -15,7 +15,8 @@ namespace ferlow::media {
 namespace {
 
 // A missing picture is reported once, not every time its control repaints.
-void warnOnce(const QString& path, const QString& reason) {
+void warnOnce(const QString& path, const QString& reason)
+{
     static QMutex mutex;
     static QSet<QString> warned;
     const QMutexLocker lock(&mutex);
@@ -27,7 +28,8 @@ void warnOnce(const QString& path, const QString& reason) {
 
 }  // namespace
 
-QImage loadPictureImage(const QString& path) {
+QImage loadPictureImage(const QString& path)
+{
     // QImageReader rather than QPixmap::load, which keeps a cache keyed on
     // the file's name, size and time and can hand back a stale picture.
     QImageReader reader(path);
@@ -39,7 +41,8 @@ QImage loadPictureImage(const QString& path) {
     return image;
 }
 
-QPixmap loadPicture(const QString& file, qreal devicePixelRatio) {
+QPixmap loadPicture(const QString& file, qreal devicePixelRatio)
+{
     if (file.isEmpty()) return {};
     const QString path = QDir(installedDataFolder()).filePath(file);
     if (devicePixelRatio > 1.0) {

@@ -46,12 +46,14 @@ struct Notices {
     Clock::time_point lastFinished;
 };
 
-Notices& notices() {
+Notices& notices()
+{
     static Notices instance;
     return instance;
 }
 
-void onChannelFinished(int channel) {
+void onChannelFinished(int channel)
+{
     if (channel < 0 || channel >= kChannelCount) {
         return;
     }
@@ -64,7 +66,8 @@ void onChannelFinished(int channel) {
     n.changed.notify_all();
 }
 
-Clock::time_point lastFinished() {
+Clock::time_point lastFinished()
+{
     Notices& n = notices();
     std::lock_guard lock(n.mutex);
     return n.lastFinished;
@@ -75,11 +78,13 @@ std::atomic<bool> mixerTaken{false};
 
 }  // namespace
 
-void SoundPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const noexcept {
+void SoundPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const noexcept
+{
     Mix_FreeChunk(chunk);  // halts any channel still playing it first
 }
 
-SoundPlayer::SoundPlayer() {
+SoundPlayer::SoundPlayer()
+{
     if (mixerTaken.exchange(true)) {
         qCWarning(lcMedia).nospace() << "another SoundPlayer owns the audio device; this one stays silent";
         return;
@@ -104,8 +109,7 @@ SoundPlayer::SoundPlayer() {
                                          << ") and no dummy driver (" << SDL_GetError() << ")";
             return;
         }
-        qCInfo(lcMedia).nospace() << "no audio device (" << reason.c_str()
-                                  << "); sounds are timed but silent";
+        qCInfo(lcMedia).nospace() << "no audio device (" << reason.c_str() << "); sounds are timed but silent";
     }
 
     Mix_QuerySpec(&frequency_, &format_, &channels_);
@@ -127,7 +131,8 @@ SoundPlayer::SoundPlayer() {
     closer_ = std::thread([this] { closeWhenQuiet(); });
 }
 
-bool SoundPlayer::startAudio() {
+bool SoundPlayer::startAudio()
+{
     if (SDL_Init(SDL_INIT_AUDIO) != 0) {
         return false;
     }
@@ -141,14 +146,16 @@ bool SoundPlayer::startAudio() {
 }
 
 // Each opening gives SDL_mixer a fresh set of channels.
-void SoundPlayer::setUpStream() {
+void SoundPlayer::setUpStream()
+{
     Mix_AllocateChannels(kChannelCount);
     Mix_ChannelFinished(&onChannelFinished);
     streamOpen_ = true;
     lastBusy_ = Clock::now();
 }
 
-SoundPlayer::~SoundPlayer() {
+SoundPlayer::~SoundPlayer()
+{
     if (open_) {
         {
             std::lock_guard lock(mutex_);
@@ -171,7 +178,8 @@ SoundPlayer::~SoundPlayer() {
     }
 }
 
-bool SoundPlayer::openStream() {
+bool SoundPlayer::openStream()
+{
     if (streamOpen_) {
         return true;
     }
@@ -190,12 +198,14 @@ bool SoundPlayer::openStream() {
     return true;
 }
 
-void SoundPlayer::closeStream() {
+void SoundPlayer::closeStream()
+{
     Mix_CloseAudio();  // ends SDL's audio thread
     streamOpen_ = false;
 }
 
-void SoundPlayer::closeWhenQuiet() {
+void SoundPlayer::closeWhenQuiet()
+{
     std::unique_lock lock(mutex_);
     while (!quitting_) {
         if (!streamOpen_) {
@@ -217,7 +227,8 @@ void SoundPlayer::closeWhenQuiet() {
     }
 }
 
-Mix_Chunk* SoundPlayer::readyChunk(const std::string& path) {
+Mix_Chunk* SoundPlayer::readyChunk(const std::string& path)
+{
     // Loading converts to the stream's format, which needs the stream open.
     if (!openStream()) {
         return nullptr;
@@ -239,12 +250,14 @@ Mix_Chunk* SoundPlayer::readyChunk(const std::string& path) {
     return chunk;
 }
 
-std::chrono::microseconds SoundPlayer::lengthOf(const Mix_Chunk& chunk) const {
+std::chrono::microseconds SoundPlayer::lengthOf(const Mix_Chunk& chunk) const
+{
     const std::int64_t frames = chunk.alen / bytesPerFrame_;
     return std::chrono::microseconds(frames * 1'000'000 / frequency_);
 }
 
-bool SoundPlayer::playAsync(const std::string& path) {
+bool SoundPlayer::playAsync(const std::string& path)
+{
     if (!open_) {
         return false;
     }
@@ -264,7 +277,8 @@ bool SoundPlayer::playAsync(const std::string& path) {
     return true;
 }
 
-bool SoundPlayer::playSync(const std::string& path) {
+bool SoundPlayer::playSync(const std::string& path)
+{
     if (!open_) {
         return false;
     }
@@ -299,9 +313,8 @@ bool SoundPlayer::playSync(const std::string& path) {
     const auto deadline = heard + kSyncMargin;
 
     std::unique_lock lock(n.mutex);
-    const bool finished = n.changed.wait_until(lock, deadline, [&] {
-        return n.finished[kSyncChannel] != finishedBefore;
-    });
+    const bool finished =
+        n.changed.wait_until(lock, deadline, [&] { return n.finished[kSyncChannel] != finishedBefore; });
     if (!finished) {
         // The device stalled or vanished: give up rather than hang the game.
         lock.unlock();
@@ -318,7 +331,8 @@ bool SoundPlayer::playSync(const std::string& path) {
     return true;
 }
 
-void SoundPlayer::stopAll() {
+void SoundPlayer::stopAll()
+{
     if (!open_) {
         return;
     }
@@ -334,8 +348,6 @@ void SoundPlayer::stopAll() {
     }
 }
 
-std::string SoundPlayer::driverName() const {
-    return driver_;
-}
+std::string SoundPlayer::driverName() const { return driver_; }
 
 }  // namespace ferlow::media

@@ -41,16 +41,15 @@ struct Target {
 Target targetOf(const fs::path& file)
 {
     std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(file, error)))
-        return {file, {}};
+    if (!fs::is_symlink(fs::symlink_status(file, error))) return {file, {}};
     fs::path target = fs::canonical(file, error);
-    if (!error)
-        return {target, {}};
+    if (!error) return {target, {}};
     if (error == std::errc::too_many_symbolic_link_levels)
         return {{}, "it is a symbolic link that leads round in a loop; the link is kept as it is"};
     std::error_code unreadable;
-    return {{}, "it is a symbolic link to " + quoted(fs::read_symlink(file, unreadable)) + ", which cannot be reached (" +
-                    error.message() + "); the link is kept as it is"};
+    return {{},
+            "it is a symbolic link to " + quoted(fs::read_symlink(file, unreadable)) + ", which cannot be reached (" +
+                error.message() + "); the link is kept as it is"};
 }
 
 // What stands at the file's place: five scores, nothing, a damaged file (moved aside,
@@ -68,14 +67,12 @@ OnDisk readOnDisk(const fs::path& file, const HighScoreTable& standard)
     disk.table = standard;
     const detail::BoundedRead read = detail::readAtMost(file, kMaxHighScoreFileBytes);
     switch (read.outcome) {
-    case detail::BoundedRead::Outcome::Missing:
-        return disk;
+    case detail::BoundedRead::Outcome::Missing: return disk;
     case detail::BoundedRead::Outcome::Failed:
         disk.status = LoadStatus::Unreadable;
         disk.reason = read.reason;
         return disk;
-    case detail::BoundedRead::Outcome::Read:
-        break;
+    case detail::BoundedRead::Outcome::Read: break;
     }
 
     const std::string_view bytes = read.truncated ? completeLines(read.bytes) : std::string_view(read.bytes);
@@ -98,8 +95,7 @@ LoadResult loadFrom(const fs::path& file, const HighScoreTable& standard)
     // A save by another game must not come between reading a damaged file and moving it
     // aside. A folder this game may not write is still read, without the lock.
     std::optional<detail::FileLock> lock;
-    if (target.refusal.empty())
-        lock.emplace(source);
+    if (target.refusal.empty()) lock.emplace(source);
     const OnDisk disk = readOnDisk(source, standard);
 
     LoadResult result{disk.table, disk.status, disk.keptAside, {}};
@@ -124,16 +120,12 @@ SaveResult saveTo(const fs::path& file, const HighScoreTable& table, const HighS
         return SaveResult{false, "Cannot save the high scores to " + quoted(file) + ": " + why + ".", {}, {}};
     };
     const Target target = targetOf(file);
-    if (!target.refusal.empty())
-        return failed(target.refusal);
-    if (const detail::Outcome folder = detail::createFolderOf(target.path); !folder.ok)
-        return failed(folder.reason);
+    if (!target.refusal.empty()) return failed(target.refusal);
+    if (const detail::Outcome folder = detail::createFolderOf(target.path); !folder.ok) return failed(folder.reason);
     const detail::FileLock lock(target.path);
-    if (!lock.held())
-        return failed(lock.reason());
+    if (!lock.held()) return failed(lock.reason());
     // Checked before reading: opening a device can have effects of its own.
-    if (const std::string why = detail::whyNotARegularFile(target.path); !why.empty())
-        return failed(why);
+    if (const std::string why = detail::whyNotARegularFile(target.path); !why.empty()) return failed(why);
 
     // What stands there is read first: a file that cannot be read holds scores the
     // save would wipe out, and a damaged one is kept aside as a load keeps it.
@@ -141,35 +133,30 @@ SaveResult saveTo(const fs::path& file, const HighScoreTable& table, const HighS
     const OnDisk disk = readOnDisk(target.path, table);
     switch (disk.status) {
     case LoadStatus::Unreadable:
-        return failed("the file there cannot be read (" + disk.reason + "), and saving would replace the scores it holds");
+        return failed("the file there cannot be read (" + disk.reason +
+                      "), and saving would replace the scores it holds");
     case LoadStatus::Malformed:
         if (disk.keptAside.empty())
             return failed("the file there is damaged and could not be moved aside (" + disk.reason + ")");
-        result.notice = "The high-score file " + quoted(file) + " was damaged; it was kept as " +
-                        quoted(disk.keptAside) + ".";
+        result.notice =
+            "The high-score file " + quoted(file) + " was damaged; it was kept as " + quoted(disk.keptAside) + ".";
         break;
     case LoadStatus::Loaded:
-        if (known)
-            result.table = mergeHighScores(disk.table, *known, table);
+        if (known) result.table = mergeHighScores(disk.table, *known, table);
         break;
-    case LoadStatus::Missing:
-        break;
+    case LoadStatus::Missing: break;
     }
-    if (const std::string why = detail::whyNotWritable(target.path); !why.empty())
-        return failed(why);
+    if (const std::string why = detail::whyNotWritable(target.path); !why.empty()) return failed(why);
 
-    for (HighScore& entry : result.table)
-        entry.name = storableName(entry.name);
+    for (HighScore& entry : result.table) entry.name = storableName(entry.name);
     const detail::Outcome written = detail::replaceFileAtomically(target.path, formatHighScores(result.table));
-    if (!written.ok)
-        return failed(written.reason);
+    if (!written.ok) return failed(written.reason);
     return result;
 }
 
 SaveResult guardedSave(const fs::path& file, const HighScoreTable& table, const HighScoreTable* known)
 {
-    if (file.empty())
-        return {false, "Cannot save the high scores: there is no place to keep them.", {}, {}};
+    if (file.empty()) return {false, "Cannot save the high scores: there is no place to keep them.", {}, {}};
     try {
         return saveTo(file, table, known);
     } catch (const std::exception& e) {
@@ -183,12 +170,13 @@ SaveResult guardedSave(const fs::path& file, const HighScoreTable& table, const 
 
 LoadResult loadHighScores(const fs::path& file, const HighScoreTable& standard)
 {
-    if (file.empty())
-        return {standard, LoadStatus::Unreadable, {}, "There is no place to keep the high scores."};
+    if (file.empty()) return {standard, LoadStatus::Unreadable, {}, "There is no place to keep the high scores."};
     try {
         return loadFrom(file, standard);
     } catch (const std::exception& e) {
-        return {standard, LoadStatus::Unreadable, {},
+        return {standard,
+                LoadStatus::Unreadable,
+                {},
                 "Cannot read the high scores from " + quoted(file) + ": " + e.what() + "."};
     } catch (...) {
         return {standard, LoadStatus::Unreadable, {}, "Cannot read the high scores from " + quoted(file) + "."};
@@ -210,8 +198,7 @@ LoadResult HighScoreStore::load()
 SaveResult HighScoreStore::save(const HighScoreTable& table, SaveMode mode)
 {
     SaveResult saved = guardedSave(file_, table, mode == SaveMode::Merge ? &known_ : nullptr);
-    if (saved.ok)
-        known_ = saved.table;
+    if (saved.ok) known_ = saved.table;
     return saved;
 }
 

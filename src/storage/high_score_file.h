@@ -62,8 +62,7 @@ public:
     // `standard`: the game's table for a file that holds none.
     HighScoreStore(std::filesystem::path file, const HighScoreTable& standard)
         : file_(std::move(file)), standard_(standard), known_(standard)
-    {
-    }
+    {}
 
     const std::filesystem::path& file() const { return file_; }
     LoadResult load();

@@ -15,8 +15,7 @@ std::filesystem::path highScoreFilePath(Platform platform, const Environment& en
     if (platform == Platform::Windows) {
         std::string path = environment.currentDirectory.substr(0, 3);
         // "D:" alone would mean the current folder of drive D, not its root.
-        if (!path.empty() && path.back() != '\\' && path.back() != '/')
-            path += '\\';
+        if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
         return path + "program files\\ferlow\\ferlow.ini";
     }
     if (isAbsolute(environment.xdgDataHome))
@@ -28,21 +27,17 @@ std::filesystem::path highScoreFilePath(Platform platform, const Environment& en
 
 std::string whyNoHighScorePath(const Environment& environment)
 {
-    if (isAbsolute(environment.xdgDataHome) || isAbsolute(environment.home))
-        return {};
+    if (isAbsolute(environment.xdgDataHome) || isAbsolute(environment.home)) return {};
     const auto describe = [](const char* name, const std::string& value) {
-        if (value.empty())
-            return std::string(name) + " is not set";
+        if (value.empty()) return std::string(name) + " is not set";
         std::string words(name);
         words += " is not an absolute path: \"";
         words += value;
         words += '"';
         return words;
     };
-    if (environment.xdgDataHome.empty() && environment.home.empty())
-        return "neither XDG_DATA_HOME nor HOME is set";
-    if (environment.xdgDataHome.empty())
-        return describe("HOME", environment.home);
+    if (environment.xdgDataHome.empty() && environment.home.empty()) return "neither XDG_DATA_HOME nor HOME is set";
+    if (environment.xdgDataHome.empty()) return describe("HOME", environment.home);
     return describe("XDG_DATA_HOME", environment.xdgDataHome) + ", and " + describe("HOME", environment.home);
 }
 

@@ -12,14 +12,12 @@ HighScoreTable mergeHighScores(const HighScoreTable& onDisk, const HighScoreTabl
 {
     const auto stored = [](const HighScore& entry) { return HighScore{entry.score, storableName(entry.name)}; };
     std::vector<HighScore> entries;
-    for (const HighScore& entry : onDisk)
-        entries.push_back(stored(entry));
+    for (const HighScore& entry : onDisk) entries.push_back(stored(entry));
 
     // An entry counts as new only as often as `ours` holds it more often than `known`:
     // two equal scores with the same name are two entries.
     std::vector<HighScore> unmatched;
-    for (const HighScore& entry : known)
-        unmatched.push_back(stored(entry));
+    for (const HighScore& entry : known) unmatched.push_back(stored(entry));
     for (const HighScore& entry : ours) {
         const HighScore candidate = stored(entry);
         const auto match = std::find(unmatched.begin(), unmatched.end(), candidate);

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
@@ -36,8 +36,7 @@ public:
     // Returns 0 or the errno of close(); close errors can report a failed delayed write.
     int close()
     {
-        if (fd_ < 0)
-            return 0;
+        if (fd_ < 0) return 0;
         const int result = ::close(fd_);
         fd_ = -1;
         return result == 0 ? 0 : errno;
@@ -61,8 +60,7 @@ int writeAll(int fd, std::string_view bytes)
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return errno;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -93,15 +91,13 @@ void removeTemporariesOfDeadWriters(const fs::path& file)
     std::error_code error;
     for (fs::directory_iterator it(folderOf(file), error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (!name.starts_with(prefix) || !name.ends_with(kTemporarySuffix))
-            continue;
+        if (!name.starts_with(prefix) || !name.ends_with(kTemporarySuffix)) continue;
         const std::string_view middle =
             std::string_view(name).substr(prefix.size(), name.size() - prefix.size() - kTemporarySuffix.size());
         const std::string_view pidText = middle.substr(0, middle.find('-'));
         pid_t pid = 0;
         const auto [parsedTo, failed] = std::from_chars(pidText.data(), pidText.data() + pidText.size(), pid);
-        if (failed != std::errc{} || parsedTo != pidText.data() + pidText.size())
-            continue;
+        if (failed != std::errc{} || parsedTo != pidText.data() + pidText.size()) continue;
         if (pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH) {
             std::error_code ignored;
             fs::remove(it->path(), ignored);
@@ -120,23 +116,18 @@ mode_t permissionsToKeep(const fs::path& file, bool& exists)
 
 int renameWithoutOverwriting(const fs::path& from, const fs::path& to)
 {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-        return errno;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
     // The file system cannot refuse to overwrite on rename; link() can, where supported.
     if (::link(from.c_str(), to.c_str()) == 0) {
-        if (::unlink(from.c_str()) == 0)
-            return 0;
+        if (::unlink(from.c_str()) == 0) return 0;
         const int error = errno;
         ::unlink(to.c_str());
         return error;
     }
-    if (errno == EEXIST)
-        return EEXIST;
+    if (errno == EEXIST) return EEXIST;
     struct stat info {};
-    if (::lstat(to.c_str(), &info) == 0)
-        return EEXIST;
+    if (::lstat(to.c_str(), &info) == 0) return EEXIST;
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
@@ -176,14 +167,12 @@ BoundedRead readAtMost(const fs::path& file, std::size_t limit)
     while (got < result.bytes.size()) {
         const ssize_t n = ::read(fd.get(), result.bytes.data() + got, result.bytes.size() - got);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             result.reason = describeError(errno);
             result.bytes.clear();
             return result;
         }
-        if (n == 0)
-            break;
+        if (n == 0) break;
         got += static_cast<std::size_t>(n);
     }
     result.truncated = got > limit;
@@ -197,30 +186,24 @@ Outcome createFolderOf(const fs::path& file)
     const fs::path folder = folderOf(file);
     std::error_code folderError;
     fs::create_directories(folder, folderError);
-    if (folderError)
-        return {false, "cannot create the folder " + quoted(folder) + ": " + folderError.message()};
+    if (folderError) return {false, "cannot create the folder " + quoted(folder) + ": " + folderError.message()};
     return {true, {}};
 }
 
 std::string whyNotARegularFile(const fs::path& file)
 {
     struct stat info {};
-    if (::lstat(file.c_str(), &info) != 0)
-        return errno == ENOENT ? std::string() : describeError(errno);
-    if (S_ISDIR(info.st_mode))
-        return describeError(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return "it is not a regular file, and it is left as it is";
+    if (::lstat(file.c_str(), &info) != 0) return errno == ENOENT ? std::string() : describeError(errno);
+    if (S_ISDIR(info.st_mode)) return describeError(EISDIR);
+    if (!S_ISREG(info.st_mode)) return "it is not a regular file, and it is left as it is";
     return {};
 }
 
 std::string whyNotWritable(const fs::path& file)
 {
     struct stat info {};
-    if (::lstat(file.c_str(), &info) != 0)
-        return errno == ENOENT ? std::string() : describeError(errno);
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return "the file is read-only";
+    if (::lstat(file.c_str(), &info) != 0) return errno == ENOENT ? std::string() : describeError(errno);
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return "the file is read-only";
     if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0)
         return errno == EACCES ? std::string("the file is read-only") : describeError(errno);
     return {};
@@ -236,11 +219,10 @@ Outcome replaceFileAtomically(const fs::path& file, std::string_view bytes)
     fs::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder / (temporaryPrefix(file) + std::to_string(::getpid()) + "-" +
-                              std::to_string(sequence++) + std::string(kTemporarySuffix));
+        temporary = folder / (temporaryPrefix(file) + std::to_string(::getpid()) + "-" + std::to_string(sequence++) +
+                              std::string(kTemporarySuffix));
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
+        if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
         const int error = errno;
@@ -258,14 +240,12 @@ Outcome replaceFileAtomically(const fs::path& file, std::string_view bytes)
         const int error = errno;
         return fail("cannot set the permissions of " + quoted(temporary), error);
     }
-    if (const int error = writeAll(output.get(), bytes))
-        return fail("cannot write " + quoted(temporary), error);
+    if (const int error = writeAll(output.get(), bytes)) return fail("cannot write " + quoted(temporary), error);
     if (::fsync(output.get()) != 0) {
         const int error = errno;
         return fail("cannot write " + quoted(temporary) + " to disk", error);
     }
-    if (const int error = output.close())
-        return fail("cannot write " + quoted(temporary), error);
+    if (const int error = output.close()) return fail("cannot write " + quoted(temporary), error);
     if (::rename(temporary.c_str(), file.c_str()) != 0) {
         const int error = errno;
         return fail("cannot replace " + quoted(file), error);
@@ -274,8 +254,7 @@ Outcome replaceFileAtomically(const fs::path& file, std::string_view bytes)
     // The rename is only durable once the folder itself is on disk. The new file is
     // already in place, so a folder that cannot be synced is not a failed save.
     FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folderFd.valid())
-        ::fsync(folderFd.get());
+    if (folderFd.valid()) ::fsync(folderFd.get());
 
     removeTemporariesOfDeadWriters(file);
     return {true, {}};
@@ -288,16 +267,13 @@ MovedAside moveAside(const fs::path& file)
         fs::path candidate = file;
         candidate += n == 0 ? std::string(".bad") : ".bad." + std::to_string(n);
         const int error = renameWithoutOverwriting(file, candidate);
-        if (error == 0)
-            return {candidate, {}};
-        if (error != EEXIST)
-            return {{}, describeError(error)};
+        if (error == 0) return {candidate, {}};
+        if (error != EEXIST) return {{}, describeError(error)};
     }
     return {{}, "there are already " + std::to_string(kMaxAsideCopies) + " damaged copies beside it"};
 }
 
-FileLock::FileLock(const fs::path& file)
-    : path_(folderOf(file) / (temporaryPrefix(file) + "lock"))
+FileLock::FileLock(const fs::path& file) : path_(folderOf(file) / (temporaryPrefix(file) + "lock"))
 {
     using namespace std::chrono_literals;
     constexpr auto kPatience = 10s;
@@ -312,7 +288,8 @@ FileLock::FileLock(const fs::path& file)
         if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
             // The lock counts only while its file is still the one at the path: the game
             // that held it before may have removed it, and a newer one may stand there.
-            struct stat locked {}, current {};
+            struct stat locked {
+            }, current{};
             if (::fstat(fd.get(), &locked) == 0 && ::lstat(path_.c_str(), &current) == 0 &&
                 locked.st_dev == current.st_dev && locked.st_ino == current.st_ino) {
                 fd_ = fd.release();
@@ -336,8 +313,7 @@ FileLock::FileLock(const fs::path& file)
 
 FileLock::~FileLock()
 {
-    if (fd_ < 0)
-        return;
+    if (fd_ < 0) return;
     ::unlink(path_.c_str());
     ::close(fd_);
 }

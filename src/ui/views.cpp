@@ -2,16 +2,15 @@
 
 #include <type_traits>
 
-
-#include "ui/windows/opening_window.h"
-#include "ui/windows/prize_window.h"
-#include "ui/windows/instructions_window.h"
-#include "ui/windows/statistics_window.h"
 #include "ui/windows/about_window.h"
 #include "ui/windows/bet_dialog.h"
 #include "ui/windows/help_window.h"
 #include "ui/windows/high_score_window.h"
+#include "ui/windows/instructions_window.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/opening_window.h"
+#include "ui/windows/prize_window.h"
+#include "ui/windows/statistics_window.h"
 
 namespace ferlow::ui {
 

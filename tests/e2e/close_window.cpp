@@ -20,8 +20,8 @@ using Connection = std::unique_ptr<xcb_connection_t, Disconnect>;
 xcb_atom_t atom(xcb_connection_t* c, const char* name)
 {
     const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(xcb_intern_atom_reply(c, cookie, nullptr),
+                                                                         &std::free);
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
@@ -29,8 +29,8 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name)
 bool acceptsDelete(xcb_connection_t* c, xcb_window_t window, xcb_atom_t protocols, xcb_atom_t del)
 {
     const auto cookie = xcb_get_property(c, 0, window, protocols, XCB_ATOM_ATOM, 0, 64);
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-        xcb_get_property_reply(c, cookie, nullptr), &std::free);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(xcb_get_property_reply(c, cookie, nullptr),
+                                                                          &std::free);
     if (!reply || reply->format != 32) return false;
     const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
     const int count = xcb_get_property_value_length(reply.get()) / 4;
@@ -75,8 +75,8 @@ int main(int argc, char* argv[])
     event.type = protocols;
     event.data.data32[0] = del;
     event.data.data32[1] = XCB_CURRENT_TIME;
-    const auto cookie = xcb_send_event_checked(c, 0, window, XCB_EVENT_MASK_NO_EVENT,
-                                               reinterpret_cast<const char*>(&event));
+    const auto cookie =
+        xcb_send_event_checked(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
     std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(xcb_request_check(c, cookie), &std::free);
     if (error) {
         std::fprintf(stderr, "close_window: X error %d sending to 0x%lx\n", int(error->error_code), id);

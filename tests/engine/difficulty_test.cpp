@@ -2,8 +2,8 @@
 // hit count, and the menu items that choose them.
 #include <gtest/gtest.h>
 
-#include "engine/rules/difficulty.h"
 #include "engine/machine/machine.h"
+#include "engine/rules/difficulty.h"
 #include "support/game_driver.h"
 
 namespace ferlow {
@@ -35,16 +35,14 @@ TEST_P(ApplyDifficultyRows, SetsNameRowsAndLowestPayingCount)
     EXPECT_EQ(m.state.minWinHits, r.minWinHits);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLevelAndTicket, ApplyDifficultyRows,
-                         ::testing::Values(RulesRow{1, 4, "Easy", true, true, 2}, RulesRow{1, 10, "Easy", true, true, 2},
-                                           RulesRow{2, 9, "Medium", true, true, 2},
-                                           RulesRow{2, 10, "Medium", false, true, 3},
-                                           RulesRow{3, 9, "Hard", false, true, 3}, RulesRow{3, 10, "Hard", false, true, 3},
-                                           RulesRow{3, 8, "Hard", true, true, 2},
-                                           RulesRow{4, 8, "Hardest", true, true, 2},
-                                           RulesRow{4, 9, "Hardest", false, true, 3},
-                                           RulesRow{4, 10, "Hardest", false, false, 4},
-                                           RulesRow{4, 0, "Hardest", true, true, 2}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryLevelAndTicket, ApplyDifficultyRows,
+    ::testing::Values(RulesRow{1, 4, "Easy", true, true, 2}, RulesRow{1, 10, "Easy", true, true, 2},
+                      RulesRow{2, 9, "Medium", true, true, 2}, RulesRow{2, 10, "Medium", false, true, 3},
+                      RulesRow{3, 9, "Hard", false, true, 3}, RulesRow{3, 10, "Hard", false, true, 3},
+                      RulesRow{3, 8, "Hard", true, true, 2}, RulesRow{4, 8, "Hardest", true, true, 2},
+                      RulesRow{4, 9, "Hardest", false, true, 3}, RulesRow{4, 10, "Hardest", false, false, 4},
+                      RulesRow{4, 0, "Hardest", true, true, 2}));
 
 TEST(Difficulty, HardestTenThenNinePicksReopensTheThreeHitRow)
 {

@@ -196,7 +196,11 @@ TEST_F(DrawTest, HourglassMarksTheTurns)
     for (int turn = 1; turn <= 19; ++turn) {
         test::playTurn(m, 4, 0, "1");
         const std::string& file = m.main.PicShow.picture.file;
-        const char* expected = turn < 4 ? "hg1.bmp" : turn < 8 ? "hg2.bmp" : turn < 12 ? "hg3.bmp" : turn < 18 ? "hg4.bmp" : "hg5.bmp";
+        const char* expected = turn < 4    ? "hg1.bmp"
+                               : turn < 8  ? "hg2.bmp"
+                               : turn < 12 ? "hg3.bmp"
+                               : turn < 18 ? "hg4.bmp"
+                                           : "hg5.bmp";
         EXPECT_TRUE(file.ends_with(expected)) << "turn " << turn << ": " << file;
         EXPECT_EQ(m.main.PicShow.tooltip, "You have " + std::to_string(20 - turn) + " turns");
     }

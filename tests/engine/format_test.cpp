@@ -92,8 +92,8 @@ TEST(Format, ScorePercentagesAreExact)
         {0, 23000, "00.0%"},
         {400, 23000, "01.7%"},
         {5000, 9775, "51.2%"},
-        {1, 16, "06.2%"},              // exactly 6.25: a half to the even tenth
-        {3, 16, "18.8%"},              // exactly 18.75
+        {1, 16, "06.2%"},  // exactly 6.25: a half to the even tenth
+        {3, 16, "18.8%"},  // exactly 18.75
         {1, 0x1.0000000000001p0, "100.0%"},
         {9007199254740993, 23000, "39161735890178.2%"},
         {std::numeric_limits<std::int64_t>::max(), 23000, "40101617551542503.5%"},

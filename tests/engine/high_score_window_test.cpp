@@ -90,7 +90,8 @@ TEST_F(HighScoresTest, AFinalCreditEntersAsItsNearestWholeNumber)
 TEST_F(HighScoresTest, ASaveShowsTheTableTheStoreHoldsAfterIt)
 {
     test::startGame(m);
-    host.storedByOthers = {{{9007199254740993, "Other"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {0, "Zed"}, {750, "Ferlow"}}};
+    host.storedByOthers = {
+        {{9007199254740993, "Other"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {0, "Zed"}, {750, "Ferlow"}}};
     m.menuClicked(Menu::Mnuvhsc);
     m.hscCloseClicked();
     EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);

@@ -204,7 +204,7 @@ TEST_F(StartUpTest, ResetAfterAGameStartsFreshButKeepsTheStatistics)
     EXPECT_EQ(m.hsc.Lblpercent.caption.text(), "");
     EXPECT_EQ(m.stats.panel(drawn).caption.text(),
               std::to_string(drawn) + "," + std::to_string(m.state.numberStats[drawn]));  // counts stay
-    EXPECT_EQ(m.stats.panel(drawn).back, Color::buttonFace());                         // colours go
+    EXPECT_EQ(m.stats.panel(drawn).back, Color::buttonFace());                            // colours go
 }
 
 TEST_F(StartUpTest, StatusLabelsRewriteThemselvesFromTheState)

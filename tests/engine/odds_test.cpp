@@ -38,7 +38,8 @@ TEST(Odds, ExpectedReturnWeighsEveryPayingCount)
     const double expected = hitChance(4, 2, 20) * 8 + hitChance(4, 3, 20) * 16 + hitChance(4, 4, 20) * 86;
     EXPECT_NEAR(expectedReturn(Difficulty::Easy, 4), expected, 1e-12);
     // Harder levels return less on the same ticket.
-    for (int spots = 4; spots <= 10; ++spots) EXPECT_GT(expectedReturn(Difficulty::Easy, spots), expectedReturn(Difficulty::Hardest, spots));
+    for (int spots = 4; spots <= 10; ++spots)
+        EXPECT_GT(expectedReturn(Difficulty::Easy, spots), expectedReturn(Difficulty::Hardest, spots));
 }
 
 TEST(Odds, TheReadmeTableIsTheProgramsOwn)
@@ -47,9 +48,8 @@ TEST(Odds, TheReadmeTableIsTheProgramsOwn)
     ASSERT_TRUE(readme) << "README.md not found";
     std::stringstream text;
     text << readme.rdbuf();
-    EXPECT_NE(text.str().find(expectedReturnTable()), std::string::npos)
-        << "README.md should hold this table:\n"
-        << expectedReturnTable();
+    EXPECT_NE(text.str().find(expectedReturnTable()), std::string::npos) << "README.md should hold this table:\n"
+                                                                         << expectedReturnTable();
 }
 
 }  // namespace

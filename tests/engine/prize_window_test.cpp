@@ -127,9 +127,9 @@ TEST(StatsWindow, RatingBandsAtTheirBoundaries)
     const struct {
         int count;
         const char* band;
-    } rows[] = {{1, "Poor"},  {2, "Below Average"}, {3, "Below Average"}, {4, "Average"}, {6, "Average"},
-                {7, "Good"},  {9, "Good"},          {10, "Great"},        {12, "Great"},  {13, "Excellent"},
-                {40, "Excellent"}};
+    } rows[] = {{1, "Poor"},    {2, "Below Average"}, {3, "Below Average"}, {4, "Average"},
+                {6, "Average"}, {7, "Good"},          {9, "Good"},          {10, "Great"},
+                {12, "Great"},  {13, "Excellent"},    {40, "Excellent"}};
     for (const auto& row : rows) EXPECT_STREQ(ratingBandForCount(row.count).name, row.band) << row.count;
 }
 

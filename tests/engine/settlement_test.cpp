@@ -103,10 +103,9 @@ TEST_P(HighScorePlaces, AFinishedGameEntersItsCreditInItsPlace)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPlace, HighScorePlaces,
-                         ::testing::Values(PlaceCase{{{30, 4}, {100, 4}}, 11062, 1},
-                                           PlaceCase{{{30, 4}}, 2561, 2}, PlaceCase{{{20, 4}}, 1711, 3},
-                                           PlaceCase{{{10, 4}}, 861, 4}, PlaceCase{{{30, 3}}, 461, 5},
-                                           PlaceCase{{}, 10, 0}));
+                         ::testing::Values(PlaceCase{{{30, 4}, {100, 4}}, 11062, 1}, PlaceCase{{{30, 4}}, 2561, 2},
+                                           PlaceCase{{{20, 4}}, 1711, 3}, PlaceCase{{{10, 4}}, 861, 4},
+                                           PlaceCase{{{30, 3}}, 461, 5}, PlaceCase{{}, 10, 0}));
 
 TEST_F(GameTest, RunningOutOfCreditOnTheLastTurnStartsANewGameWithoutAnEntry)
 {

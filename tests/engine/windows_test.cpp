@@ -34,7 +34,8 @@ TEST_F(WindowsTest, NameKeysPassLettersAndTurnEverythingElseIntoN)
     EXPECT_EQ(m.hscNameKey(1, 'A'), 'A');
     EXPECT_EQ(m.hscNameKey(1, 'z'), 'z');
     EXPECT_EQ(m.hscNameKey(1, kBackspaceKey), kBackspaceKey);
-    for (int key : {int{'1'}, int{' '}, int{'.'}, int{','}, int{'"'}, int{'-'}, 0xE9}) EXPECT_EQ(m.hscNameKey(1, key), 'n') << key;
+    for (int key : {int{'1'}, int{' '}, int{'.'}, int{','}, int{'"'}, int{'-'}, 0xE9})
+        EXPECT_EQ(m.hscNameKey(1, key), 'n') << key;
     EXPECT_EQ(m.hscNameKey(2, 'A'), 0);  // a locked field takes nothing
 }
 

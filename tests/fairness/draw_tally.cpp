@@ -16,7 +16,8 @@ void DrawTally::add(const std::vector<int>& positions)
         seen[static_cast<std::size_t>(p)] = true;
         ++counts_[static_cast<std::size_t>(p)];
     }
-    for (std::size_t i = 1; i < positions.size(); ++i) ++pairs_[static_cast<std::size_t>(positions[i - 1] * kPositions + positions[i])];
+    for (std::size_t i = 1; i < positions.size(); ++i)
+        ++pairs_[static_cast<std::size_t>(positions[i - 1] * kPositions + positions[i])];
     ++drawsOfSize_[positions.size()];
     ++draws_;
     items_ += static_cast<long long>(positions.size());

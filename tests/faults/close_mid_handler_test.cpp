@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "fault_fixtures.h"
-#include "support/game_driver.h"
 #include "storage/high_score_format.h"
+#include "support/game_driver.h"
 #include "support/storage_host.h"
 
 namespace fs = std::filesystem;

@@ -27,8 +27,7 @@ bool useCommaLocale()
     const fs::path folder = fs::path(FERLOW_FAULTS_BINARY_DIR) / "locales";
     if (!fs::exists(folder / kLocale)) {
         fs::create_directories(folder);
-        const std::string command =
-            "localedef -i de_DE -f UTF-8 '" + (folder / kLocale).string() + "' >/dev/null 2>&1";
+        const std::string command = "localedef -i de_DE -f UTF-8 '" + (folder / kLocale).string() + "' >/dev/null 2>&1";
         if (std::system(command.c_str()) != 0 && !fs::exists(folder / kLocale)) return false;
     }
     ::setenv("LOCPATH", folder.c_str(), 1);

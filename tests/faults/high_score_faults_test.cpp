@@ -17,8 +17,8 @@
 #include <unistd.h>
 
 #include "fault_fixtures.h"
-#include "support/game_driver.h"
 #include "storage/high_score_format.h"
+#include "support/game_driver.h"
 #include "support/storage_host.h"
 
 namespace fs = std::filesystem;
@@ -65,8 +65,8 @@ TEST_F(HighScoreFaults, ReadOnlyFolderKeepsTheOldFileAndTheGameGoesOn)
     for (fs::path p = folder; p != scratch.path().parent_path(); p = p.parent_path())
         fs::permissions(p, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                              fs::perms::others_read);
+    fs::permissions(file,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
     const bool root = ::getuid() == 0;
     if (!root) fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
 
@@ -178,11 +178,13 @@ TEST_F(HighScoreFaults, ScoresOfAnySizeComeBackByteForByte)
         std::string first, last;  // captions of places 1 and 5
         std::string firstPercent;
     } cases[] = {
-        {"the whole range", " 9223372036854775807 Max\r\n 9007199254740993 Past\r\n 9007199254740992 At\r\n 0 Zero\r\n"
-                            "-9223372036854775808 Min\r\n",
+        {"the whole range",
+         " 9223372036854775807 Max\r\n 9007199254740993 Past\r\n 9007199254740992 At\r\n 0 Zero\r\n"
+         "-9223372036854775808 Min\r\n",
          "9,223,372,036,854,775,8071 Highest Score ", "-9,223,372,036,854,775,8085 Highest Score ",
          "40101617551542503.5% of Average"},
-        {"around 2^53", " 9007199254740993 Ann\r\n 9007199254740991 Bo\r\n 32768 Cy\r\n-1 Di\r\n-9007199254740993 Ed\r\n",
+        {"around 2^53",
+         " 9007199254740993 Ann\r\n 9007199254740991 Bo\r\n 32768 Cy\r\n-1 Di\r\n-9007199254740993 Ed\r\n",
          "9,007,199,254,740,9931 Highest Score ", "-9,007,199,254,740,9935 Highest Score ",
          "39161735890178.2% of Average"},
     };
@@ -198,7 +200,8 @@ TEST_F(HighScoreFaults, ScoresOfAnySizeComeBackByteForByte)
         EXPECT_EQ(m.hsc.Lblhi[4].caption.text(), c.last);
         EXPECT_EQ(m.hsc.Lblp[0].caption.text(), c.firstPercent);
         test::playTurn(m, 4, 2, "5");
-        EXPECT_TRUE(m.stats.Pnlcentre.caption.text().starts_with("Highest Score: " + c.first.substr(0, c.first.find("1 ")) + " "))
+        EXPECT_TRUE(m.stats.Pnlcentre.caption.text().starts_with(
+            "Highest Score: " + c.first.substr(0, c.first.find("1 ")) + " "))
             << m.stats.Pnlcentre.caption.text();
         m.menuClicked(Menu::Mnuvhsc);
         m.hscCloseClicked();
@@ -297,8 +300,7 @@ TEST_F(HighScoreFaults, HundredMegabyteFileWithScoresAtTheStartKeepsThem)
     ASSERT_EQ(place, 3);
     enterName(m, place, "Newcomer");
     ASSERT_TRUE(host.lastSave.ok) << host.lastSave.error;
-    const storage::HighScoreTable expected{
-        {{900, "Ada"}, {800, "Bea"}, {730, "Newcomer"}, {700, "Cid"}, {600, "Dot"}}};
+    const storage::HighScoreTable expected{{{900, "Ada"}, {800, "Bea"}, {730, "Newcomer"}, {700, "Cid"}, {600, "Dot"}}};
     EXPECT_EQ(readBytes(file), storage::formatHighScores(expected));
 }
 

@@ -72,8 +72,8 @@ std::optional<std::string> checkAmountValue(std::string_view text)
         why << "amountValue(" << shown(text) << ") = " << value << " exceeds the leading number "
             << shown(expected.text) << " = " << expected.value;
     } else if (value != expected.value) {
-        why << "amountValue(" << shown(text) << ") = " << value << " but the leading number "
-            << shown(expected.text) << " is " << expected.value;
+        why << "amountValue(" << shown(text) << ") = " << value << " but the leading number " << shown(expected.text)
+            << " is " << expected.value;
     } else {
         return std::nullopt;
     }

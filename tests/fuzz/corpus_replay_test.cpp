@@ -30,8 +30,8 @@ std::vector<Input> inputsIn(const std::string& folder)
     std::vector<Input> inputs;
     for (const auto& entry : fs::directory_iterator(fs::path(FERLOW_FUZZ_DIR) / folder)) {
         std::ifstream in(entry.path(), std::ios::binary);
-        inputs.push_back({entry.path().filename().string(),
-                          {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}});
+        inputs.push_back(
+            {entry.path().filename().string(), {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}});
     }
     return inputs;
 }
@@ -89,9 +89,9 @@ TEST(FuzzCorpus, LeadingNumberReadsWhatThePlayerTyped)
         const char* prefix;
         double value;
     } cases[] = {
-        {"12abc", "12", 12},   {" 2.5", "2.5", 2.5},  {"-3", "-3", -3},    {"1 0 0", "100", 100},
-        {"\t+.5x", "+.5", 0.5}, {"-", "-", 0},       {".", ".", 0},        {"abc", "", 0},
-        {"5-3", "5", 5},       {"1.2.3", "1.2", 1.2}, {"--5", "-", 0},     {"0007", "0007", 7},
+        {"12abc", "12", 12},    {" 2.5", "2.5", 2.5},  {"-3", "-3", -3}, {"1 0 0", "100", 100},
+        {"\t+.5x", "+.5", 0.5}, {"-", "-", 0},         {".", ".", 0},    {"abc", "", 0},
+        {"5-3", "5", 5},        {"1.2.3", "1.2", 1.2}, {"--5", "-", 0},  {"0007", "0007", 7},
     };
     for (const auto& c : cases) {
         const LeadingNumber number = leadingNumber(c.text);

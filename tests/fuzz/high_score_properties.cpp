@@ -1,6 +1,6 @@
 // Checks of the high-score file's reader and writer against each other.
-#include "support/tables.h"
 #include "high_score_properties.h"
+#include "support/tables.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -76,8 +76,7 @@ std::optional<std::string> checkParseRoundTrip(std::string_view bytes)
 
     const auto reread = storage::parseHighScores(written);
     if (!reread) return "the program's own file does not read back:\n" + written;
-    if (*reread != table)
-        return "read back differs: wrote " + describe(table) + "read " + describe(*reread);
+    if (*reread != table) return "read back differs: wrote " + describe(table) + "read " + describe(*reread);
     if (storage::formatHighScores(*reread) != written) return "writing the re-read table changes the file";
     return std::nullopt;
 }
@@ -125,8 +124,7 @@ std::optional<std::string> checkLoadFromFile(std::string_view bytes, const fs::p
     const storage::LoadResult loaded = storage::loadHighScores(file, test::standardTable());
 
     if (parsed) {
-        if (loaded.status != storage::LoadStatus::Loaded)
-            return "a file that parses did not load: " + loaded.error;
+        if (loaded.status != storage::LoadStatus::Loaded) return "a file that parses did not load: " + loaded.error;
         if (loaded.table != *parsed) return "loaded " + describe(loaded.table) + "parsed " + describe(*parsed);
         if (readAll(file) != bytes) return "loading changed the file";
         if (entriesOf(folder) != std::vector<std::string>{"ferlow.ini"}) return "loading left other files";

@@ -26,8 +26,7 @@ ToolRun makeMedia(const QStringList& args, const QProcessEnvironment& env = QPro
     process.setArguments(args);
     process.start();
     ToolRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
     run.exitCode = process.exitCode();
     run.errors = QString::fromLocal8Bit(process.readAllStandardError());
     run.output = QString::fromLocal8Bit(process.readAllStandardOutput());
@@ -125,4 +124,4 @@ TEST(MakeMediaRun, RefusesAMissingOrExtraArgument)
     EXPECT_EQ(makeMedia({QStringLiteral("a"), QStringLiteral("b")}).exitCode, 2);
 }
 
-} // namespace
+}  // namespace

@@ -14,33 +14,27 @@
 
 namespace {
 
-QString dataFile(const QString& name)
-{
-    return QStringLiteral(FERLOW_DATA_DIR "/") + name;
-}
+QString dataFile(const QString& name) { return QStringLiteral(FERLOW_DATA_DIR "/") + name; }
 
 struct Expected {
     const char* name;
     int width;
     int height;
-    bool onAControlsFace; // shown on a button face: transparent around the drawing
+    bool onAControlsFace;  // shown on a button face: transparent around the drawing
 };
 
 const std::vector<Expected> kPictures{
-    {"logo.bmp", 136, 48, false},       {"plating.bmp", 120, 40, false}, {"plating2.bmp", 120, 40, false},
-    {"hg1.bmp", 44, 64, true},          {"hg2.bmp", 44, 64, true},       {"hg3.bmp", 44, 64, true},
-    {"hg4.bmp", 44, 64, true},          {"hg5.bmp", 44, 64, true},       {"hg6.bmp", 44, 64, true},
-    {"Australian.bmp", 96, 64, false},  {"help.bmp", 484, 400, false},   {"smile4.bmp", 30, 30, true},
-    {"smile3.bmp", 30, 30, true},       {"smile2.bmp", 30, 30, true},    {"smile1.bmp", 30, 30, true},
-    {"straight.bmp", 30, 30, true},     {"sad.bmp", 30, 30, true},
+    {"logo.bmp", 136, 48, false},      {"plating.bmp", 120, 40, false}, {"plating2.bmp", 120, 40, false},
+    {"hg1.bmp", 44, 64, true},         {"hg2.bmp", 44, 64, true},       {"hg3.bmp", 44, 64, true},
+    {"hg4.bmp", 44, 64, true},         {"hg5.bmp", 44, 64, true},       {"hg6.bmp", 44, 64, true},
+    {"Australian.bmp", 96, 64, false}, {"help.bmp", 484, 400, false},   {"smile4.bmp", 30, 30, true},
+    {"smile3.bmp", 30, 30, true},      {"smile2.bmp", 30, 30, true},    {"smile1.bmp", 30, 30, true},
+    {"straight.bmp", 30, 30, true},    {"sad.bmp", 30, 30, true},
 };
 
 const char* const kFaces[] = {"smile4.bmp", "smile3.bmp", "smile2.bmp", "smile1.bmp", "straight.bmp", "sad.bmp"};
 
-QImage load(const QString& name)
-{
-    return QImage(dataFile(name)).convertToFormat(QImage::Format_RGB32);
-}
+QImage load(const QString& name) { return QImage(dataFile(name)).convertToFormat(QImage::Format_RGB32); }
 
 bool isAmber(QRgb c)
 {
@@ -52,8 +46,7 @@ int countPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
 {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += test(image.pixel(x, y)) ? 1 : 0;
+        for (int x = area.left(); x <= area.right(); ++x) n += test(image.pixel(x, y)) ? 1 : 0;
     return n;
 }
 
@@ -69,22 +62,22 @@ TEST(Pictures, EachDecodesAtItsExactSize)
 {
     for (const Expected& e : kPictures)
         for (const int scale : {1, 2}) {
-        const QString name = scale == 1 ? QString::fromLatin1(e.name) : fineName(e.name);
-        SCOPED_TRACE(name.toStdString());
-        const QByteArray bytes = media_test::readFile(dataFile(name));
-        ASSERT_GE(bytes.size(), 54) << "missing or truncated";
-        EXPECT_EQ(bytes.left(2), "BM");
-        const auto word = [&](int at) {
-            return static_cast<unsigned char>(bytes.at(at)) | (static_cast<unsigned char>(bytes.at(at + 1)) << 8);
-        };
-        EXPECT_EQ(word(28), e.onAControlsFace ? 32 : 24) << "bits per pixel";
-        EXPECT_EQ(word(14), e.onAControlsFace ? 124 : 40) << "header size";
-        const QImage image = QImage::fromData(bytes, "BMP");
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.hasAlphaChannel(), e.onAControlsFace);
-        EXPECT_EQ(image.width(), e.width * scale);
-        EXPECT_EQ(image.height(), e.height * scale);
-    }
+            const QString name = scale == 1 ? QString::fromLatin1(e.name) : fineName(e.name);
+            SCOPED_TRACE(name.toStdString());
+            const QByteArray bytes = media_test::readFile(dataFile(name));
+            ASSERT_GE(bytes.size(), 54) << "missing or truncated";
+            EXPECT_EQ(bytes.left(2), "BM");
+            const auto word = [&](int at) {
+                return static_cast<unsigned char>(bytes.at(at)) | (static_cast<unsigned char>(bytes.at(at + 1)) << 8);
+            };
+            EXPECT_EQ(word(28), e.onAControlsFace ? 32 : 24) << "bits per pixel";
+            EXPECT_EQ(word(14), e.onAControlsFace ? 124 : 40) << "header size";
+            const QImage image = QImage::fromData(bytes, "BMP");
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.hasAlphaChannel(), e.onAControlsFace);
+            EXPECT_EQ(image.width(), e.width * scale);
+            EXPECT_EQ(image.height(), e.height * scale);
+        }
 }
 
 // The fine drawing is the same picture, not another one: halved, it matches
@@ -106,12 +99,13 @@ TEST(Pictures, EachFineDrawingIsTheSamePictureInFinerPixels)
             for (int x = 0; x < ordinary.width(); ++x) {
                 // Each channel of the four fine pixels over this one, averaged.
                 const auto halved = [&](int (*channel)(QRgb)) {
-                    return (channel(fine.pixel(2 * x, 2 * y)) + channel(fine.pixel(2 * x + 1, 2 * y))
-                            + channel(fine.pixel(2 * x, 2 * y + 1)) + channel(fine.pixel(2 * x + 1, 2 * y + 1))) / 4.0;
+                    return (channel(fine.pixel(2 * x, 2 * y)) + channel(fine.pixel(2 * x + 1, 2 * y)) +
+                            channel(fine.pixel(2 * x, 2 * y + 1)) + channel(fine.pixel(2 * x + 1, 2 * y + 1))) /
+                           4.0;
                 };
                 const QRgb p = ordinary.pixel(x, y);
-                difference += std::abs(halved(qRed) - qRed(p)) + std::abs(halved(qGreen) - qGreen(p))
-                              + std::abs(halved(qBlue) - qBlue(p)) + std::abs(halved(qAlpha) - qAlpha(p));
+                difference += std::abs(halved(qRed) - qRed(p)) + std::abs(halved(qGreen) - qGreen(p)) +
+                              std::abs(halved(qBlue) - qBlue(p)) + std::abs(halved(qAlpha) - qAlpha(p));
             }
         const double perChannel = difference / (4.0 * ordinary.width() * ordinary.height());
         std::printf("%s: halved fine drawing differs by %.2f per channel\n", e.name, perChannel);
@@ -125,8 +119,7 @@ TEST(Pictures, EachFineDrawingIsTheSamePictureInFinerPixels)
 TEST(Pictures, OnesShownOnAControlsFaceAreClearAroundTheDrawing)
 {
     for (const Expected& e : kPictures) {
-        if (!e.onAControlsFace)
-            continue;
+        if (!e.onAControlsFace) continue;
         SCOPED_TRACE(e.name);
         const QImage image = QImage(dataFile(QString::fromLatin1(e.name))).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(image.isNull());
@@ -176,8 +169,8 @@ TEST(Faces, AllSixAreVisiblyDifferent)
             for (int y = 0; y < 30; ++y)
                 for (int x = 0; x < 30; ++x) {
                     const QRgb p = faces[a].pixel(x, y), q = faces[b].pixel(x, y);
-                    const int d = std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
-                                  + std::abs(qBlue(p) - qBlue(q));
+                    const int d =
+                        std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
                     differing += d > 60 ? 1 : 0;
                 }
             EXPECT_GE(differing, 12) << kFaces[a] << " vs " << kFaces[b];
@@ -191,17 +184,16 @@ TEST(Pictures, TextIsActuallyDrawn)
 {
     const QImage helpPage = load(QStringLiteral("help.bmp"));
     ASSERT_FALSE(helpPage.isNull());
-    const QRect textColumn(40, 50, 290, 340); // left of the diagrams, below the heading
+    const QRect textColumn(40, 50, 290, 340);  // left of the diagrams, below the heading
     const int ink = countPixels(helpPage, textColumn, [](QRgb c) { return qGray(c) < 110; });
     EXPECT_GT(ink, textColumn.width() * textColumn.height() / 25);
 
     const QImage logo = load(QStringLiteral("logo.bmp"));
     ASSERT_FALSE(logo.isNull());
-    const QRect lettering(10, 8, 116, 32); // inside the gold frame
-    const int gold = countPixels(logo, lettering, [](QRgb c) {
-        return qRed(c) > 200 && qGreen(c) > 140 && qBlue(c) < 140;
-    });
-    EXPECT_GT(gold, lettering.width() * lettering.height() / 20); // bare felt has none
+    const QRect lettering(10, 8, 116, 32);  // inside the gold frame
+    const int gold =
+        countPixels(logo, lettering, [](QRgb c) { return qRed(c) > 200 && qGreen(c) > 140 && qBlue(c) < 140; });
+    EXPECT_GT(gold, lettering.width() * lettering.height() / 20);  // bare felt has none
 }
 
 // The help page pictures the game as it is: the board's green with its balls,
@@ -213,7 +205,7 @@ TEST(HelpPage, ShowsTheGamesOwnColours)
     struct Shown {
         const char* what;
         bool (*is)(QRgb);
-        int atLeast; // pixels
+        int atLeast;  // pixels
     };
     const Shown shown[] = {
         {"the board's green", [](QRgb c) { return c == qRgb(0, 128, 0); }, 2000},
@@ -229,4 +221,4 @@ TEST(HelpPage, ShowsTheGamesOwnColours)
     }
 }
 
-} // namespace
+}  // namespace

@@ -13,7 +13,7 @@ struct Expected {
     const char* name;
     double minSeconds;
     double maxSeconds;
-    bool onEvent; // answers a click or a falling ball, so must sound at once
+    bool onEvent;  // answers a click or a falling ball, so must sound at once
 };
 
 const Expected kSounds[] = {
@@ -27,18 +27,16 @@ constexpr int kFullScale = 32767;
 std::optional<media_test::Wave> loadWave(const char* name)
 {
     QString error;
-    auto wave = media_test::parseWave(media_test::readFile(QStringLiteral(FERLOW_DATA_DIR "/") + QLatin1String(name)),
-                                      &error);
-    if (!wave)
-        ADD_FAILURE() << name << ": " << error.toStdString();
+    auto wave =
+        media_test::parseWave(media_test::readFile(QStringLiteral(FERLOW_DATA_DIR "/") + QLatin1String(name)), &error);
+    if (!wave) ADD_FAILURE() << name << ": " << error.toStdString();
     return wave;
 }
 
 int peakOf(const std::vector<std::int16_t>& s)
 {
     int peak = 0;
-    for (std::int16_t v : s)
-        peak = std::max(peak, std::abs(static_cast<int>(v)));
+    for (std::int16_t v : s) peak = std::max(peak, std::abs(static_cast<int>(v)));
     return peak;
 }
 
@@ -70,7 +68,7 @@ TEST(Sounds, EachLastsAsLongAsItsMoment)
 
 TEST(Sounds, LevelIsAudibleWithHeadroomAndNoClipping)
 {
-    const int ceiling = static_cast<int>(kFullScale * std::pow(10.0, -2.9 / 20.0)); // about -3 dBFS
+    const int ceiling = static_cast<int>(kFullScale * std::pow(10.0, -2.9 / 20.0));  // about -3 dBFS
     for (const Expected& e : kSounds) {
         SCOPED_TRACE(e.name);
         const auto wave = loadWave(e.name);
@@ -78,9 +76,8 @@ TEST(Sounds, LevelIsAudibleWithHeadroomAndNoClipping)
         const int peak = peakOf(wave->samples);
         EXPECT_LE(peak, ceiling);
         EXPECT_GE(peak, kFullScale / 10) << "nearly silent";
-        const auto clipped = std::count_if(wave->samples.begin(), wave->samples.end(), [](std::int16_t v) {
-            return v >= kFullScale || v <= -kFullScale;
-        });
+        const auto clipped = std::count_if(wave->samples.begin(), wave->samples.end(),
+                                           [](std::int16_t v) { return v >= kFullScale || v <= -kFullScale; });
         EXPECT_EQ(clipped, 0);
     }
 }
@@ -107,8 +104,7 @@ TEST(Sounds, StartAndEndAtSilenceSoTheyDoNotClick)
 TEST(Sounds, EventSoundsStrikeAtOnce)
 {
     for (const Expected& e : kSounds) {
-        if (!e.onEvent)
-            continue;
+        if (!e.onEvent) continue;
         SCOPED_TRACE(e.name);
         const auto wave = loadWave(e.name);
         ASSERT_TRUE(wave);
@@ -120,4 +116,4 @@ TEST(Sounds, EventSoundsStrikeAtOnce)
     }
 }
 
-} // namespace
+}  // namespace

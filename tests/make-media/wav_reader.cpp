@@ -9,19 +9,17 @@ namespace {
 std::uint32_t le(const QByteArray& b, qsizetype at, int bytes)
 {
     std::uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        v = (v << 8) | static_cast<std::uint8_t>(b.at(at + i));
+    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(b.at(at + i));
     return v;
 }
 
 std::optional<Wave> fail(QString* error, const QString& why)
 {
-    if (error)
-        *error = why;
+    if (error) *error = why;
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Wave> parseWave(const QByteArray& b, QString* error)
 {
@@ -40,8 +38,7 @@ std::optional<Wave> parseWave(const QByteArray& b, QString* error)
         if (body + static_cast<qsizetype>(size) > b.size())
             return fail(error, QStringLiteral("chunk %1 runs past the end").arg(QString::fromLatin1(id)));
         if (id == "fmt ") {
-            if (size != 16)
-                return fail(error, QStringLiteral("fmt chunk of %1 bytes, PCM needs 16").arg(size));
+            if (size != 16) return fail(error, QStringLiteral("fmt chunk of %1 bytes, PCM needs 16").arg(size));
             wave.format = static_cast<std::uint16_t>(le(b, body, 2));
             wave.channels = static_cast<std::uint16_t>(le(b, body + 2, 2));
             wave.sampleRate = le(b, body + 4, 4);
@@ -50,10 +47,8 @@ std::optional<Wave> parseWave(const QByteArray& b, QString* error)
             wave.bitsPerSample = static_cast<std::uint16_t>(le(b, body + 14, 2));
             haveFormat = true;
         } else if (id == "data") {
-            if (!haveFormat)
-                return fail(error, QStringLiteral("data chunk before fmt chunk"));
-            if (size % 2 != 0)
-                return fail(error, QStringLiteral("odd data size for 16-bit samples"));
+            if (!haveFormat) return fail(error, QStringLiteral("data chunk before fmt chunk"));
+            if (size % 2 != 0) return fail(error, QStringLiteral("odd data size for 16-bit samples"));
             for (std::uint32_t i = 0; i < size; i += 2)
                 wave.samples.push_back(static_cast<std::int16_t>(le(b, body + i, 2)));
             if (body + static_cast<qsizetype>(size) != b.size())
@@ -68,9 +63,8 @@ std::optional<Wave> parseWave(const QByteArray& b, QString* error)
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
 
-} // namespace media_test
+}  // namespace media_test

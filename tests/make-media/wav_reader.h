@@ -28,4 +28,4 @@ std::optional<Wave> parseWave(const QByteArray& bytes, QString* error);
 
 QByteArray readFile(const QString& path);
 
-} // namespace media_test
+}  // namespace media_test

@@ -21,13 +21,10 @@ TEST(WavWriter, WritesTheCanonicalHeaderLittleEndian)
     const QByteArray b = asBytes(media::encodeWav(pcm, 22050));
 
     // The canonical 44-byte PCM header, written out byte by byte.
-    const unsigned char header[44] = {
-        'R', 'I', 'F', 'F', 46, 0, 0, 0, 'W', 'A', 'V', 'E',
-        'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,
-        0x22, 0x56, 0, 0,   // 22050
-        0x44, 0xac, 0, 0,   // 44100 bytes a second
-        2, 0, 16, 0,
-        'd', 'a', 't', 'a', 10, 0, 0, 0};
+    const unsigned char header[44] = {'R',  'I',  'F', 'F', 46,  0,   0,   0,   'W', 'A', 'V',  'E',  'f', 'm',
+                                      't',  ' ',  16,  0,   0,   0,   1,   0,   1,   0,   0x22, 0x56, 0,   0,  // 22050
+                                      0x44, 0xac, 0,   0,  // 44100 bytes a second
+                                      2,    0,    16,  0,   'd', 'a', 't', 'a', 10,  0,   0,    0};
     ASSERT_EQ(b.size(), 54);
     EXPECT_EQ(b.left(44), QByteArray(reinterpret_cast<const char*>(header), 44));
     const unsigned char samples[10] = {0, 0, 1, 0, 0xfe, 0xff, 0xff, 0x7f, 0x00, 0x80};
@@ -73,7 +70,7 @@ TEST(WavWriter, ConversionRoundsAndClampsInsteadOfWrapping)
     EXPECT_EQ(out[0], 0);
     EXPECT_EQ(out[1], 32767);
     EXPECT_EQ(out[2], -32767);
-    EXPECT_EQ(out[3], 16384); // 16383.5 rounds away from zero
+    EXPECT_EQ(out[3], 16384);  // 16383.5 rounds away from zero
     EXPECT_EQ(out[4], 32767);  // a wrapping cast would give a large negative value
     EXPECT_EQ(out[5], -32767);
     EXPECT_EQ(out[6], 0);
@@ -81,4 +78,4 @@ TEST(WavWriter, ConversionRoundsAndClampsInsteadOfWrapping)
     EXPECT_EQ(out[8], 1);
 }
 
-} // namespace
+}  // namespace

@@ -12,19 +12,22 @@
 namespace ferlow::media::test {
 namespace {
 
-void put16(std::ofstream& out, std::uint16_t v) {
+void put16(std::ofstream& out, std::uint16_t v)
+{
     const char bytes[2] = {static_cast<char>(v & 0xff), static_cast<char>(v >> 8)};
     out.write(bytes, 2);
 }
 
-void put32(std::ofstream& out, std::uint32_t v) {
+void put32(std::ofstream& out, std::uint32_t v)
+{
     put16(out, static_cast<std::uint16_t>(v & 0xffff));
     put16(out, static_cast<std::uint16_t>(v >> 16));
 }
 
 }  // namespace
 
-Clip squareClip(std::size_t frames, std::int16_t amplitude, std::size_t halfPeriod) {
+Clip squareClip(std::size_t frames, std::int16_t amplitude, std::size_t halfPeriod)
+{
     Clip clip(frames);
     for (std::size_t i = 0; i < frames; ++i) {
         clip[i] = {static_cast<std::int16_t>((i / halfPeriod) % 2 == 0 ? amplitude : -amplitude)};
@@ -32,11 +35,13 @@ Clip squareClip(std::size_t frames, std::int16_t amplitude, std::size_t halfPeri
     return clip;
 }
 
-std::chrono::microseconds lengthOf(const Clip& clip) {
+std::chrono::microseconds lengthOf(const Clip& clip)
+{
     return std::chrono::microseconds(static_cast<std::int64_t>(clip.size()) * 1'000'000 / kRate);
 }
 
-void writeWav(const std::string& path, const Clip& clip) {
+void writeWav(const std::string& path, const Clip& clip)
+{
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     const auto dataBytes = static_cast<std::uint32_t>(clip.size() * 2);
     out.write("RIFF", 4);
@@ -57,7 +62,8 @@ void writeWav(const std::string& path, const Clip& clip) {
     }
 }
 
-Clip readRawOutput(const std::string& path) {
+Clip readRawOutput(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     Clip out;
     unsigned char b[2];
@@ -65,7 +71,8 @@ Clip readRawOutput(const std::string& path) {
     return out;
 }
 
-std::optional<std::size_t> firstSound(const Clip& out, std::size_t from) {
+std::optional<std::size_t> firstSound(const Clip& out, std::size_t from)
+{
     for (std::size_t i = from; i < out.size(); ++i) {
         if (!out[i].silent()) {
             return i;
@@ -74,7 +81,8 @@ std::optional<std::size_t> firstSound(const Clip& out, std::size_t from) {
     return std::nullopt;
 }
 
-std::optional<std::size_t> lastSound(const Clip& out) {
+std::optional<std::size_t> lastSound(const Clip& out)
+{
     for (std::size_t i = out.size(); i > 0; --i) {
         if (!out[i - 1].silent()) {
             return i - 1;
@@ -83,7 +91,8 @@ std::optional<std::size_t> lastSound(const Clip& out) {
     return std::nullopt;
 }
 
-std::size_t matchingFrames(const Clip& out, std::size_t at, const Clip& clip) {
+std::size_t matchingFrames(const Clip& out, std::size_t at, const Clip& clip)
+{
     std::size_t n = 0;
     while (n < clip.size() && at + n < out.size() && out[at + n] == clip[n]) {
         ++n;
@@ -91,11 +100,10 @@ std::size_t matchingFrames(const Clip& out, std::size_t at, const Clip& clip) {
     return n;
 }
 
-bool streamOpen() {
-    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
-}
+bool streamOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
 
-bool waitUntilStreamClosed(std::chrono::microseconds limit) {
+bool waitUntilStreamClosed(std::chrono::microseconds limit)
+{
     const auto end = std::chrono::steady_clock::now() + limit;
     while (streamOpen()) {
         if (std::chrono::steady_clock::now() > end) {
@@ -106,7 +114,8 @@ bool waitUntilStreamClosed(std::chrono::microseconds limit) {
     return true;
 }
 
-bool waitUntilMixerIdle(std::chrono::milliseconds limit) {
+bool waitUntilMixerIdle(std::chrono::milliseconds limit)
+{
     const auto end = std::chrono::steady_clock::now() + limit;
     // The player closes the stream only once every channel is silent.
     while (streamOpen() && Mix_Playing(-1) != 0) {
@@ -118,7 +127,8 @@ bool waitUntilMixerIdle(std::chrono::milliseconds limit) {
     return true;
 }
 
-bool waitUntilPlaying(int channels, std::chrono::milliseconds limit) {
+bool waitUntilPlaying(int channels, std::chrono::milliseconds limit)
+{
     const auto end = std::chrono::steady_clock::now() + limit;
     while (Mix_Playing(-1) < channels) {
         if (std::chrono::steady_clock::now() > end) {
@@ -129,7 +139,8 @@ bool waitUntilPlaying(int channels, std::chrono::milliseconds limit) {
     return true;
 }
 
-void stallAudioDevice(bool stalled) {
+void stallAudioDevice(bool stalled)
+{
     // SDL_mixer does not reveal its device id; it is the one open device.
     for (SDL_AudioDeviceID id = 1; id < 64; ++id) {
         if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) {
@@ -140,7 +151,8 @@ void stallAudioDevice(bool stalled) {
     throw std::runtime_error("no open audio device");
 }
 
-ScopedEnv::ScopedEnv(std::string name, const std::optional<std::string>& value) : name_(std::move(name)) {
+ScopedEnv::ScopedEnv(std::string name, const std::optional<std::string>& value) : name_(std::move(name))
+{
     if (const char* old = std::getenv(name_.c_str())) {
         previous_ = old;
     }
@@ -151,7 +163,8 @@ ScopedEnv::ScopedEnv(std::string name, const std::optional<std::string>& value) 
     }
 }
 
-ScopedEnv::~ScopedEnv() {
+ScopedEnv::~ScopedEnv()
+{
     if (previous_) {
         setenv(name_.c_str(), previous_->c_str(), 1);
     } else {

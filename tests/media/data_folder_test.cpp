@@ -14,7 +14,8 @@ namespace {
 
 class DataFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(dir_.isValid());
         ASSERT_TRUE(QDir(dir_.path()).mkpath("prefix/bin"));
         ASSERT_TRUE(QDir(dir_.path()).mkpath("prefix/share/ferlow"));
@@ -24,24 +25,28 @@ protected:
     QString shareFolder_;
 };
 
-TEST_F(DataFolderTest, IsShareFerlowBesideTheExecutablesFolder) {
+TEST_F(DataFolderTest, IsShareFerlowBesideTheExecutablesFolder)
+{
     EXPECT_EQ(dataFolderFor(dir_.filePath("prefix/bin")), shareFolder_);
     EXPECT_EQ(dataFolderFor(dir_.filePath("prefix/bin/")), shareFolder_);
 }
 
-TEST_F(DataFolderTest, IsCanonicalWhenReachedThroughALink) {
+TEST_F(DataFolderTest, IsCanonicalWhenReachedThroughALink)
+{
     ASSERT_TRUE(QFile::link(dir_.filePath("prefix"), dir_.filePath("linked")));
     EXPECT_EQ(dataFolderFor(dir_.filePath("linked/bin")), shareFolder_);
 }
 
-TEST_F(DataFolderTest, AMissingFolderStaysAbsoluteAndClean) {
+TEST_F(DataFolderTest, AMissingFolderStaysAbsoluteAndClean)
+{
     ASSERT_TRUE(QDir(dir_.path()).mkpath("bare/bin"));
     const QString folder = dataFolderFor(dir_.filePath("bare/bin"));
     EXPECT_EQ(folder, QDir::cleanPath(dir_.filePath("bare/share/ferlow")) + "/");
     EXPECT_TRUE(QDir::isAbsolutePath(folder));
 }
 
-TEST_F(DataFolderTest, ANonEmptyOverrideWins) {
+TEST_F(DataFolderTest, ANonEmptyOverrideWins)
+{
     ASSERT_TRUE(QDir(dir_.path()).mkpath("elsewhere"));
     const QString elsewhere = QFileInfo(dir_.filePath("elsewhere")).canonicalFilePath() + "/";
     EXPECT_EQ(dataFolderFor(dir_.filePath("prefix/bin"), dir_.filePath("elsewhere")), elsewhere);
@@ -49,7 +54,8 @@ TEST_F(DataFolderTest, ANonEmptyOverrideWins) {
     EXPECT_EQ(dataFolderFor(dir_.filePath("prefix/bin"), QString()), shareFolder_);
 }
 
-TEST_F(DataFolderTest, InstalledDataFolderHonoursTheEnvironment) {
+TEST_F(DataFolderTest, InstalledDataFolderHonoursTheEnvironment)
+{
     {
         ScopedEnv env(kDataDirVariable, dir_.filePath("prefix/share/ferlow").toStdString());
         EXPECT_EQ(installedDataFolder(), shareFolder_);

@@ -26,7 +26,8 @@ protected:
     // Plays `script` on a disk-driver player and returns everything it output
     // since the stream last opened (the disk driver starts its file afresh).
     template <typename Script>
-    Clip capture(Script script) {
+    Clip capture(Script script)
+    {
         const std::string raw = path("out.raw");
         {
             ScopedEnv driver("SDL_AUDIODRIVER", "disk");
@@ -50,10 +51,11 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(MixerOutputTest, SyncTickThenReplacedAsyncSoundComeOutWholeAndInOrder) {
-    const Clip tick = squareClip(kRate / 20, 4000, 5);        // 50 ms
-    const Clip a = squareClip(kRate, 8000, 20);               // 1 s, cut short
-    const Clip b = squareClip(kRate / 10, 12000, 50);         // 100 ms
+TEST_F(MixerOutputTest, SyncTickThenReplacedAsyncSoundComeOutWholeAndInOrder)
+{
+    const Clip tick = squareClip(kRate / 20, 4000, 5);  // 50 ms
+    const Clip a = squareClip(kRate, 8000, 20);         // 1 s, cut short
+    const Clip b = squareClip(kRate / 10, 12000, 50);   // 100 ms
     writeWav(path("tick.wav"), tick);
     writeWav(path("a.wav"), a);
     writeWav(path("b.wav"), b);
@@ -81,13 +83,13 @@ TEST_F(MixerOutputTest, SyncTickThenReplacedAsyncSoundComeOutWholeAndInOrder) {
     EXPECT_FALSE(firstSound(out, bAt + b.size())) << "sound after B";
 
     std::printf("    output: tick at %.1f ms, A %.1f ms after the tick's end, A played %.1f ms\n",
-                *tickAt * 1000.0 / kRate, (*aAt - *tickAt - tick.size()) * 1000.0 / kRate,
-                aPlayed * 1000.0 / kRate);
+                *tickAt * 1000.0 / kRate, (*aAt - *tickAt - tick.size()) * 1000.0 / kRate, aPlayed * 1000.0 / kRate);
 }
 
-TEST_F(MixerOutputTest, StopAllSilencesEveryChannel) {
-    const Clip a = squareClip(kRate, 8000, 20);       // 1 s
-    const Clip c = squareClip(kRate * 2, 6000, 30);   // 2 s
+TEST_F(MixerOutputTest, StopAllSilencesEveryChannel)
+{
+    const Clip a = squareClip(kRate, 8000, 20);      // 1 s
+    const Clip c = squareClip(kRate * 2, 6000, 30);  // 2 s
     writeWav(path("a.wav"), a);
     writeWav(path("c.wav"), c);
 
@@ -110,7 +112,8 @@ TEST_F(MixerOutputTest, StopAllSilencesEveryChannel) {
     EXPECT_GE(out.size() - *last, static_cast<std::size_t>(kRate / 25)) << "no silence after stopAll";
 }
 
-TEST_F(MixerOutputTest, ClosingInTheSilenceNeverCutsASound) {
+TEST_F(MixerOutputTest, ClosingInTheSilenceNeverCutsASound)
+{
     const Clip a = squareClip(kRate * 6 / 10, 8000, 20);  // 600 ms, longer than the idle wait
     writeWav(path("a.wav"), a);
 
@@ -127,7 +130,8 @@ TEST_F(MixerOutputTest, ClosingInTheSilenceNeverCutsASound) {
     EXPECT_GE(silenceAfter, static_cast<std::size_t>(kRate * SoundPlayer::kIdleClose.count() / 1000 / 2));
 }
 
-TEST_F(MixerOutputTest, TheFirstSoundAfterAReopenComesOutWholeAndAtOnce) {
+TEST_F(MixerOutputTest, TheFirstSoundAfterAReopenComesOutWholeAndAtOnce)
+{
     const Clip tick = squareClip(kRate / 20, 4000, 5);  // 50 ms
     const Clip b = squareClip(kRate / 10, 12000, 50);   // 100 ms
     writeWav(path("tick.wav"), tick);

@@ -16,7 +16,8 @@ class PicturesTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
-    QString writeBmp(const char* name, QSize size, QColor colour) {
+    QString writeBmp(const char* name, QSize size, QColor colour)
+    {
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
         const QString file = dir_.filePath(name);
@@ -27,7 +28,8 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(PicturesTest, MissingOrUnreadableFilesGiveNullPictures) {
+TEST_F(PicturesTest, MissingOrUnreadableFilesGiveNullPictures)
+{
     const QString missing = dir_.filePath("missing.bmp");
     EXPECT_TRUE(loadPictureImage(missing).isNull());
     EXPECT_TRUE(loadPicture(missing).isNull());
@@ -42,7 +44,8 @@ TEST_F(PicturesTest, MissingOrUnreadableFilesGiveNullPictures) {
     EXPECT_TRUE(loadPicture(QString()).isNull());
 }
 
-TEST_F(PicturesTest, LoadsABitmapAtItsSize) {
+TEST_F(PicturesTest, LoadsABitmapAtItsSize)
+{
     const QString file = writeBmp("board.bmp", {30, 20}, Qt::red);
     const QPixmap pixmap = loadPicture(file);
     ASSERT_FALSE(pixmap.isNull());
@@ -50,7 +53,8 @@ TEST_F(PicturesTest, LoadsABitmapAtItsSize) {
     EXPECT_EQ(pixmap.toImage().pixelColor(5, 5), QColor(Qt::red));
 }
 
-TEST_F(PicturesTest, RereadsTheFileOnEveryCall) {
+TEST_F(PicturesTest, RereadsTheFileOnEveryCall)
+{
     const QString file = writeBmp("ball.bmp", {30, 20}, Qt::red);
     EXPECT_EQ(loadPicture(file).size(), QSize(30, 20));
 
@@ -69,7 +73,8 @@ TEST_F(PicturesTest, RereadsTheFileOnEveryCall) {
     EXPECT_EQ(loadPictureImage(file).pixelColor(1, 1), QColor(Qt::green));
 }
 
-TEST(FineName, GoesBeforeTheExtensionOfTheFileName) {
+TEST(FineName, GoesBeforeTheExtensionOfTheFileName)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"logo.bmp", "logo@2x.bmp"},
         {"/usr/share/ferlow/hg1.bmp", "/usr/share/ferlow/hg1@2x.bmp"},
@@ -81,7 +86,8 @@ TEST(FineName, GoesBeforeTheExtensionOfTheFileName) {
 
 // On a HiDPI screen the fine drawing beside the file is read, marked twice as
 // fine so it shows at the picture's size in points; without one, the file.
-TEST_F(PicturesTest, AScreenAboveOnePixelToThePointReadsTheFineDrawing) {
+TEST_F(PicturesTest, AScreenAboveOnePixelToThePointReadsTheFineDrawing)
+{
     const QString file = writeBmp("face.bmp", {30, 20}, Qt::red);
     writeBmp("face@2x.bmp", {60, 40}, Qt::blue);
     const QString alone = writeBmp("logo.bmp", {30, 20}, Qt::red);

@@ -24,7 +24,8 @@ using Clock = std::chrono::steady_clock;
 
 class SoundPlayerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(dir_.isValid());
         writeWav(tick_, tickClip_);
         writeWav(tone_, toneClip_);
@@ -33,7 +34,8 @@ protected:
     std::string path(const char* name) const { return dir_.filePath(name).toStdString(); }
 
     // Times playSync and checks it against the clip's length and deadline.
-    void expectSyncTiming(SoundPlayer& player, const std::string& file, const Clip& clip) {
+    void expectSyncTiming(SoundPlayer& player, const std::string& file, const Clip& clip)
+    {
         const auto start = Clock::now();
         ASSERT_TRUE(player.playSync(file));
         const auto elapsed = Clock::now() - start;
@@ -45,7 +47,7 @@ protected:
     }
 
     QTemporaryDir dir_;
-    const Clip tickClip_ = squareClip(kRate / 20, 4000, 5);  // 50 ms
+    const Clip tickClip_ = squareClip(kRate / 20, 4000, 5);       // 50 ms
     const Clip toneClip_ = squareClip(kRate * 3 / 20, 9000, 25);  // 150 ms
     const std::string tick_ = path("tick.wav");
     const std::string tone_ = path("tone.wav");
@@ -55,7 +57,8 @@ protected:
 
 class SyncTimingTest : public SoundPlayerTest, public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(SyncTimingTest, PlaySyncLastsTheClipAndNoLongerThanItsDeadline) {
+TEST_P(SyncTimingTest, PlaySyncLastsTheClipAndNoLongerThanItsDeadline)
+{
     ScopedEnv driver("SDL_AUDIODRIVER", GetParam());
     ScopedEnv output("SDL_DISKAUDIOFILE", path("out.raw"));
     SoundPlayer player;
@@ -71,7 +74,8 @@ TEST_P(SyncTimingTest, PlaySyncLastsTheClipAndNoLongerThanItsDeadline) {
 // reopens must make it, with a little room for a loaded machine; a reopened
 // stream that does not play (the tick then waits out its deadline) or a slow
 // reopen does not.
-TEST_P(SyncTimingTest, PlaySyncReturnsPromptlyWhenItHasToOpenTheStream) {
+TEST_P(SyncTimingTest, PlaySyncReturnsPromptlyWhenItHasToOpenTheStream)
+{
     ScopedEnv driver("SDL_AUDIODRIVER", GetParam());
     ScopedEnv output("SDL_DISKAUDIOFILE", path("out.raw"));
     const Clip tick = squareClip(kRate * 48 / 1000, 4000, 5);
@@ -94,7 +98,8 @@ TEST_P(SyncTimingTest, PlaySyncReturnsPromptlyWhenItHasToOpenTheStream) {
 
 INSTANTIATE_TEST_SUITE_P(Drivers, SyncTimingTest, ::testing::Values("dummy", "disk"));
 
-TEST_F(SoundPlayerTest, TheStreamClosesInASilenceAndTheNextSoundOpensIt) {
+TEST_F(SoundPlayerTest, TheStreamClosesInASilenceAndTheNextSoundOpensIt)
+{
     SoundPlayer player;
     ASSERT_TRUE(player.playAsync(tick_));
     const auto played = Clock::now();
@@ -112,7 +117,8 @@ TEST_F(SoundPlayerTest, TheStreamClosesInASilenceAndTheNextSoundOpensIt) {
     expectSyncTiming(player, tone_, toneClip_);
 }
 
-TEST_F(SoundPlayerTest, PlaySyncGivesUpAtItsDeadlineWhenTheClipNeverEnds) {
+TEST_F(SoundPlayerTest, PlaySyncGivesUpAtItsDeadlineWhenTheClipNeverEnds)
+{
     SoundPlayer player;
     ASSERT_TRUE(player.isOpen());
     stallAudioDevice(true);
@@ -127,7 +133,8 @@ TEST_F(SoundPlayerTest, PlaySyncGivesUpAtItsDeadlineWhenTheClipNeverEnds) {
     expectSyncTiming(player, tick_, tickClip_);
 }
 
-TEST_F(SoundPlayerTest, PlayAsyncReturnsAtOnce) {
+TEST_F(SoundPlayerTest, PlayAsyncReturnsAtOnce)
+{
     SoundPlayer player;
     const auto start = Clock::now();
     EXPECT_TRUE(player.playAsync(long_));
@@ -136,7 +143,8 @@ TEST_F(SoundPlayerTest, PlayAsyncReturnsAtOnce) {
     EXPECT_EQ(Mix_Playing(-1), 1);  // the tick replaced the tone on one channel
 }
 
-TEST_F(SoundPlayerTest, UnloadableFilesReturnFalseAndAreRetriedLater) {
+TEST_F(SoundPlayerTest, UnloadableFilesReturnFalseAndAreRetriedLater)
+{
     SoundPlayer player;
     const std::string missing = path("missing.wav");
     const std::string garbage = path("garbage.wav");
@@ -161,7 +169,8 @@ TEST_F(SoundPlayerTest, UnloadableFilesReturnFalseAndAreRetriedLater) {
     EXPECT_TRUE(player.playSync(garbage));
 }
 
-TEST_F(SoundPlayerTest, LoadedSoundsStayCachedForTheRun) {
+TEST_F(SoundPlayerTest, LoadedSoundsStayCachedForTheRun)
+{
     SoundPlayer player;
     ASSERT_TRUE(player.playAsync(tick_));
     std::filesystem::remove(tick_);
@@ -169,7 +178,8 @@ TEST_F(SoundPlayerTest, LoadedSoundsStayCachedForTheRun) {
     EXPECT_TRUE(player.playSync(tick_));
 }
 
-TEST_F(SoundPlayerTest, StopAllEndsAWaitingPlaySyncEarly) {
+TEST_F(SoundPlayerTest, StopAllEndsAWaitingPlaySyncEarly)
+{
     SoundPlayer player;
     ASSERT_TRUE(player.playAsync(long_));
     Clock::time_point returned;
@@ -185,7 +195,8 @@ TEST_F(SoundPlayerTest, StopAllEndsAWaitingPlaySyncEarly) {
     EXPECT_LT(returned - stopped, kSchedulingSlack);
 }
 
-TEST_F(SoundPlayerTest, PlayersCanBeDestroyedAndCreatedAgain) {
+TEST_F(SoundPlayerTest, PlayersCanBeDestroyedAndCreatedAgain)
+{
     for (int run = 0; run < 3; ++run) {
         SoundPlayer player;
         ASSERT_TRUE(player.isOpen()) << "run " << run;
@@ -195,7 +206,8 @@ TEST_F(SoundPlayerTest, PlayersCanBeDestroyedAndCreatedAgain) {
     }  // destroyed while the async tone may still be playing
 }
 
-TEST_F(SoundPlayerTest, ASecondPlayerWhileOneIsAliveStaysSilent) {
+TEST_F(SoundPlayerTest, ASecondPlayerWhileOneIsAliveStaysSilent)
+{
     SoundPlayer first;
     ASSERT_TRUE(first.isOpen());
     {
@@ -214,7 +226,8 @@ TEST_F(SoundPlayerTest, ASecondPlayerWhileOneIsAliveStaysSilent) {
     EXPECT_FALSE(third.isOpen());
 }
 
-TEST_F(SoundPlayerTest, FallsBackToTheDummyDriverWhenNoDeviceOpens) {
+TEST_F(SoundPlayerTest, FallsBackToTheDummyDriverWhenNoDeviceOpens)
+{
     {
         // SDL initialises the disk driver, but its output file cannot be created.
         ScopedEnv driver("SDL_AUDIODRIVER", "disk");
@@ -239,9 +252,11 @@ TEST_F(SoundPlayerTest, FallsBackToTheDummyDriverWhenNoDeviceOpens) {
     }
 }
 
-TEST_F(SoundPlayerTest, LeavesSigintAndSigtermToTheApplication) {
+TEST_F(SoundPlayerTest, LeavesSigintAndSigtermToTheApplication)
+{
     // SDL would otherwise take them over, and Ctrl+C or logout would not quit the game.
-    struct sigaction intBefore {}, termBefore {}, intAfter {}, termAfter {};
+    struct sigaction intBefore {
+    }, termBefore{}, intAfter{}, termAfter{};
     sigaction(SIGINT, nullptr, &intBefore);
     sigaction(SIGTERM, nullptr, &termBefore);
     SoundPlayer player;
@@ -252,7 +267,8 @@ TEST_F(SoundPlayerTest, LeavesSigintAndSigtermToTheApplication) {
     EXPECT_EQ(termAfter.sa_handler, termBefore.sa_handler);
 }
 
-TEST_F(SoundPlayerTest, CallsFromSeveralThreadsDoNotDeadlock) {
+TEST_F(SoundPlayerTest, CallsFromSeveralThreadsDoNotDeadlock)
+{
     SoundPlayer player;
     std::atomic<bool> done{false};
     std::vector<std::thread> others;

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <sstream>
 
-
 namespace ferlow::soak {
 namespace {
 
@@ -68,8 +67,8 @@ void checkMenus(const Machine& m, std::vector<std::string>& faults)
     one("Sound", {Menu::Mnuon, Menu::Mnuoff});
     one("Score Style", {Menu::MnuFast, Menu::MnuSlow});
     one("Difficulty", {Menu::Mnueasy, Menu::Mnumedium, Menu::Mnuhard, Menu::Mnuhardest});
-    const int counts = checkedAmong(m, {Menu::Mnufour, Menu::Mnufive, Menu::Mnusix, Menu::Mnuseven, Menu::Mnueight,
-                                        Menu::Mnunine, Menu::Mnuten});
+    const int counts = checkedAmong(
+        m, {Menu::Mnufour, Menu::Mnufive, Menu::Mnusix, Menu::Mnuseven, Menu::Mnueight, Menu::Mnunine, Menu::Mnuten});
     if (counts > 1) faults.push_back("Quick Pick: " + std::to_string(counts) + " counts checked");
 
     // The check marks show the settings in force.

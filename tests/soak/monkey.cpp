@@ -16,10 +16,11 @@ bool shown(const WindowState& w) { return w.loaded && w.visible; }
 bool usable(const WindowState& w) { return shown(w) && w.enabled; }
 
 const char* const kMenuNames[] = {
-    "Mnugam", "Mnupri", "Mnuinst", "Mnucnum", "Mnuqp", "Mnufour", "Mnufive", "Mnusix", "Mnuseven", "Mnueight",
-    "Mnunine", "Mnuten", "Mnusep", "Mnusnd", "Mnuon", "Mnuoff", "Mnugtyp", "Mnueasy", "Mnumedium", "Mnuhard",
-    "Mnuhardest", "Mnungam", "Mnubar", "Mnuxt", "Mnuoptions", "MnuScStyl", "MnuFast", "MnuSlow", "Mnustats",
-    "MnuDash", "Mnuhiscs", "Mnuvhsc", "Mnureset", "Mnuhelp", "Mnuabt", "Mnusepbar", "MnuHlp", "MnuRMe"};
+    "Mnugam",     "Mnupri",    "Mnuinst",   "Mnucnum",   "Mnuqp",      "Mnufour", "Mnufive",  "Mnusix",
+    "Mnuseven",   "Mnueight",  "Mnunine",   "Mnuten",    "Mnusep",     "Mnusnd",  "Mnuon",    "Mnuoff",
+    "Mnugtyp",    "Mnueasy",   "Mnumedium", "Mnuhard",   "Mnuhardest", "Mnungam", "Mnubar",   "Mnuxt",
+    "Mnuoptions", "MnuScStyl", "MnuFast",   "MnuSlow",   "Mnustats",   "MnuDash", "Mnuhiscs", "Mnuvhsc",
+    "Mnureset",   "Mnuhelp",   "Mnuabt",    "Mnusepbar", "MnuHlp",     "MnuRMe"};
 static_assert(std::size(kMenuNames) == kMenuCount);
 
 const char* const kButtonNames[] = {"Cmdbet", "CmdPlay", "Cmdexit"};
@@ -39,23 +40,42 @@ std::string Monkey::randomEvent()
     std::vector<Choice> choices;
     if (m_.ended()) return "nothing (the program has ended)";
     if (shown(m_.opening.window)) {
-        choices.push_back({3, [this] { m_.openingPlayClicked(); return std::string("opening Play"); }});
-        choices.push_back({1, [this] { m_.openingClosed(); return std::string("opening close box"); }});
-        choices.push_back({1, [this] { m_.openingLabelClicked(); return std::string("opening label"); }});
+        choices.push_back({3, [this] {
+                               m_.openingPlayClicked();
+                               return std::string("opening Play");
+                           }});
+        choices.push_back({1, [this] {
+                               m_.openingClosed();
+                               return std::string("opening close box");
+                           }});
+        choices.push_back({1, [this] {
+                               m_.openingLabelClicked();
+                               return std::string("opening label");
+                           }});
     }
     if (usable(m_.main.window)) choices.push_back({12, [this] { return mainWindowEvent(); }});
     if (shown(m_.main.window)) {
-        choices.push_back({1, [this] { m_.mainActivated(); return std::string("main activated"); }});
-        if (chance(0.01)) choices.push_back({1, [this] { m_.mainClosed(); return std::string("main close box"); }});
+        choices.push_back({1, [this] {
+                               m_.mainActivated();
+                               return std::string("main activated");
+                           }});
+        if (chance(0.01))
+            choices.push_back({1, [this] {
+                                   m_.mainClosed();
+                                   return std::string("main close box");
+                               }});
     }
     if (usable(m_.betDialog.window)) choices.push_back({10, [this] { return betDialogEvent(); }});
     if (usable(m_.hsc.window)) choices.push_back({8, [this] { return highScoreEvent(); }});
-    for (const WindowState* w : {&m_.prize.window, &m_.stats.window, &m_.about.window, &m_.help.window,
-                                 &m_.instructions.window}) {
+    for (const WindowState* w :
+         {&m_.prize.window, &m_.stats.window, &m_.about.window, &m_.help.window, &m_.instructions.window}) {
         if (usable(*w)) choices.push_back({3, [this] { return otherWindowEvent(); }});
     }
     if (m_.about.window.loaded && m_.about.timerRunning)
-        choices.push_back({2, [this] { m_.aboutTimerTick(); return std::string("about timer"); }});
+        choices.push_back({2, [this] {
+                               m_.aboutTimerTick();
+                               return std::string("about timer");
+                           }});
     if (choices.empty()) return "nothing (no window takes input)";
 
     int total = 0;
@@ -71,21 +91,30 @@ std::string Monkey::randomEvent()
 std::string Monkey::mainWindowEvent()
 {
     switch (below(18)) {
-    case 0: case 1: case 2: case 3: case 4: case 5: {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5: {
         const int p = below(kBoardNumbers);
         m_.numberPressed(p);
         return "press number " + std::to_string(p + 1);
     }
-    case 6: case 7: {
+    case 6:
+    case 7: {
         const int p = below(kBoardNumbers);
         m_.markerPressed(p);
         return "press the ball on " + std::to_string(p + 1);
     }
-    case 8: case 9: case 10: {
+    case 8:
+    case 9:
+    case 10: {
         const auto b = static_cast<CommandButton>(below(3));
         const char* name = kButtonNames[static_cast<int>(b)];
-        Button& button = b == CommandButton::Cmdbet ? m_.main.Cmdbet : b == CommandButton::CmdPlay ? m_.main.CmdPlay
-                                                                                                   : m_.main.Cmdexit;
+        Button& button = b == CommandButton::Cmdbet    ? m_.main.Cmdbet
+                         : b == CommandButton::CmdPlay ? m_.main.CmdPlay
+                                                       : m_.main.Cmdexit;
         if (!button.enabled) return std::string(name) + " (disabled: no event)";
         m_.commandDown(b);
         m_.commandUp(b);
@@ -93,19 +122,22 @@ std::string Monkey::mainWindowEvent()
         m_.commandClicked(b);
         return std::string("click ") + name;
     }
-    case 11: case 12: case 13: {
+    case 11:
+    case 12:
+    case 13: {
         const auto item = static_cast<Menu>(below(static_cast<int>(kMenuCount)));
         m_.menuClicked(item);
         return std::string("menu ") + kMenuNames[static_cast<int>(item)];
     }
     case 14: {
-        const Menu menus[] = {Menu::Mnugam, Menu::Mnuqp, Menu::Mnusnd, Menu::Mnugtyp, Menu::Mnuoptions,
-                              Menu::MnuScStyl, Menu::Mnuhiscs, Menu::Mnuhelp};
+        const Menu menus[] = {Menu::Mnugam,     Menu::Mnuqp,     Menu::Mnusnd,   Menu::Mnugtyp,
+                              Menu::Mnuoptions, Menu::MnuScStyl, Menu::Mnuhiscs, Menu::Mnuhelp};
         const Menu menu = menus[below(8)];
         m_.menuOpened(menu);
         return std::string("open menu ") + kMenuNames[static_cast<int>(menu)];
     }
-    case 15: case 16: {
+    case 15:
+    case 16: {
         m_.menuOpened(Menu::Mnuqp);
         if (chance(0.2)) return "open Quick Pick, choose nothing";
         const Menu count = kQuickPickItems[static_cast<std::size_t>(below(7))];
@@ -122,10 +154,36 @@ std::string Monkey::mainWindowEvent()
 
 std::string Monkey::betText()
 {
-    static const char* const kTexts[] = {
-        "", "5", "100", "101", "0", "-5", "2.5", "0.5", " 1 0", "12abc", "abc", "1e5", "+7", ".", "-", "1.2.3",
-        "99999999999999999999999", "1.7976931348623157e308", "  ", "\t3", "3\t", "0.0001", "1,5", "\xc3\xa9", "00010",
-        "100.0000001", "99.99", "-0", "+.", "1 000 000"};
+    static const char* const kTexts[] = {"",
+                                         "5",
+                                         "100",
+                                         "101",
+                                         "0",
+                                         "-5",
+                                         "2.5",
+                                         "0.5",
+                                         " 1 0",
+                                         "12abc",
+                                         "abc",
+                                         "1e5",
+                                         "+7",
+                                         ".",
+                                         "-",
+                                         "1.2.3",
+                                         "99999999999999999999999",
+                                         "1.7976931348623157e308",
+                                         "  ",
+                                         "\t3",
+                                         "3\t",
+                                         "0.0001",
+                                         "1,5",
+                                         "\xc3\xa9",
+                                         "00010",
+                                         "100.0000001",
+                                         "99.99",
+                                         "-0",
+                                         "+.",
+                                         "1 000 000"};
     switch (below(4)) {
     case 0: return kTexts[below(static_cast<int>(std::size(kTexts)))];
     case 1: return std::to_string(1 + below(std::max(1, static_cast<int>(m_.state.credit))));
@@ -142,9 +200,11 @@ std::string Monkey::betText()
 std::string Monkey::betDialogEvent()
 {
     switch (below(13)) {
-    case 0: case 1: case 2: {
+    case 0:
+    case 1:
+    case 2: {
         const auto amount = static_cast<BetAmount>(below(6));
-        const Button* buttons[] = {&m_.betDialog.Cmd5, &m_.betDialog.Cmd10, &m_.betDialog.Cmd20,
+        const Button* buttons[] = {&m_.betDialog.Cmd5,  &m_.betDialog.Cmd10,  &m_.betDialog.Cmd20,
                                    &m_.betDialog.Cmd50, &m_.betDialog.Cmd100, &m_.betDialog.Cmdall};
         const char* name = kAmountNames[static_cast<int>(amount)];
         if (!buttons[static_cast<int>(amount)]->enabled) return std::string(name) + " (disabled: no event)";
@@ -155,7 +215,8 @@ std::string Monkey::betDialogEvent()
         if (!m_.betDialog.Cmdhold.enabled) return "Hold (disabled: no event)";
         m_.betHoldClicked();
         return "click Hold";
-    case 4: case 5:
+    case 4:
+    case 5:
         if (!m_.betDialog.Cmdok.enabled) return "Ok (disabled: no event)";
         m_.betOkClicked();
         return "click Ok";
@@ -165,7 +226,9 @@ std::string Monkey::betDialogEvent()
         m_.betOkKey(key);
         return "key " + std::to_string(key) + " on Ok";
     }
-    case 7: case 8: case 9: {
+    case 7:
+    case 8:
+    case 9: {
         const std::string text = betText();
         m_.betTextEdited(text);
         return "amount field now \"" + text + "\"";
@@ -175,12 +238,8 @@ std::string Monkey::betDialogEvent()
         m_.betTextKey(key);
         return "key " + std::to_string(key) + " in the amount field";
     }
-    case 11:
-        m_.betTextMouseDown();
-        return "mouse down in the amount field";
-    default:
-        m_.betFrameClosed();
-        return "bet dialog close box";
+    case 11: m_.betTextMouseDown(); return "mouse down in the amount field";
+    default: m_.betFrameClosed(); return "bet dialog close box";
     }
 }
 
@@ -204,16 +263,25 @@ std::string Monkey::highScoreEvent()
 {
     const int place = 1 + below(kHighScorePlaces);
     switch (below(9)) {
-    case 0: case 1: case 2: return typeName(place);
+    case 0:
+    case 1:
+    case 2: return typeName(place);
     case 3: {
-        static const char* const kPastes[] = {"Anna", "J\xc3\xb6rg van Dijk", "x,y\"z", "\t\r\n", "ABCDEFGHIJKLMNOP",
-                                              "", "\xf0\x9f\x98\x80\xf0\x9f\x98\x80", "  lead"};
+        static const char* const kPastes[] = {"Anna",
+                                              "J\xc3\xb6rg van Dijk",
+                                              "x,y\"z",
+                                              "\t\r\n",
+                                              "ABCDEFGHIJKLMNOP",
+                                              "",
+                                              "\xf0\x9f\x98\x80\xf0\x9f\x98\x80",
+                                              "  lead"};
         const std::string text = kPastes[below(static_cast<int>(std::size(kPastes)))];
         m_.hscNameEdited(place, text);
         return "paste \"" + text + "\" into name " + std::to_string(place);
     }
     case 4: m_.hscNameClicked(place); return "click name " + std::to_string(place);
-    case 5: case 6: m_.hscCloseClicked(); return "click high-score Close";
+    case 5:
+    case 6: m_.hscCloseClicked(); return "click high-score Close";
     case 7: m_.hscFrameClosed(); return "high-score close box";
     default: m_.hscBackgroundClicked(); return "click the high-score background";
     }

@@ -34,11 +34,11 @@ struct Totals {
     long events = 0;
     long queuedEvents = 0;
     long draws = 0;
-    long gamesFinished = 0;  // games that reached their last turn
-    long sessionsEnded = 0;  // by Exit answered Yes or the main window's close box
-    long eventPasses = 0;    // passes of the event loop the machine asked for
-    long gamesBroke = 0;     // games over for lack of credit
-    long saves = 0;          // high-score tables written
+    long gamesFinished = 0;       // games that reached their last turn
+    long sessionsEnded = 0;       // by Exit answered Yes or the main window's close box
+    long eventPasses = 0;         // passes of the event loop the machine asked for
+    long gamesBroke = 0;          // games over for lack of credit
+    long saves = 0;               // high-score tables written
     std::set<std::string> kinds;  // the events sent, those without numbers or text in them
 };
 
@@ -51,16 +51,34 @@ void countKind(Totals& totals, const std::string& event)
 // box, each window's buttons.
 std::vector<std::string> requiredKinds()
 {
-    std::vector<std::string> kinds{"opening Play", "opening close box", "main close box", "about timer",
-                                   "click Hold", "click Ok", "mouse down in the amount field", "bet dialog close box",
-                                   "click high-score Close", "high-score close box", "prize Close", "prize close box",
-                                   "statistics Close", "statistics close box", "about Ok", "about close box",
-                                   "help Close", "help close box", "instructions Close", "instructions close box",
-                                   "click Cmdbet", "click CmdPlay", "click Cmdexit", "open menu Mnuqp"};
-    for (const char* item : {"Mnupri", "Mnuinst", "Mnucnum", "Mnufour", "Mnufive", "Mnusix", "Mnuseven", "Mnueight",
-                             "Mnunine", "Mnuten", "Mnuon", "Mnuoff", "Mnueasy", "Mnumedium", "Mnuhard", "Mnuhardest",
-                             "Mnungam", "Mnuxt", "MnuFast", "MnuSlow", "Mnustats", "Mnuvhsc", "Mnureset", "Mnuabt",
-                             "MnuHlp", "MnuRMe"})
+    std::vector<std::string> kinds{"opening Play",
+                                   "opening close box",
+                                   "main close box",
+                                   "about timer",
+                                   "click Hold",
+                                   "click Ok",
+                                   "mouse down in the amount field",
+                                   "bet dialog close box",
+                                   "click high-score Close",
+                                   "high-score close box",
+                                   "prize Close",
+                                   "prize close box",
+                                   "statistics Close",
+                                   "statistics close box",
+                                   "about Ok",
+                                   "about close box",
+                                   "help Close",
+                                   "help close box",
+                                   "instructions Close",
+                                   "instructions close box",
+                                   "click Cmdbet",
+                                   "click CmdPlay",
+                                   "click Cmdexit",
+                                   "open menu Mnuqp"};
+    for (const char* item :
+         {"Mnupri",  "Mnuinst", "Mnucnum",  "Mnufour", "Mnufive",   "Mnusix",  "Mnuseven",   "Mnueight", "Mnunine",
+          "Mnuten",  "Mnuon",   "Mnuoff",   "Mnueasy", "Mnumedium", "Mnuhard", "Mnuhardest", "Mnungam",  "Mnuxt",
+          "MnuFast", "MnuSlow", "Mnustats", "Mnuvhsc", "Mnureset",  "Mnuabt",  "MnuHlp",     "MnuRMe"})
         kinds.push_back(std::string("menu ") + item);
     return kinds;
 }
@@ -163,11 +181,11 @@ TEST(MonkeySoak, EveryInvariantHoldsAfterEveryEvent)
         if (++failures == 5) break;  // enough to go on; the rest would repeat them
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cout << "monkey soak: " << sessions << " sessions, " << totals.events << " events and "
-              << totals.queuedEvents << " queued events, " << totals.draws << " draws, " << totals.gamesFinished
-              << " games played to the last turn, " << totals.gamesBroke << " lost for lack of credit, "
-              << totals.saves << " high-score saves, " << totals.sessionsEnded << " sessions ended by the player, " << totals.eventPasses << " event passes, in "
-              << seconds << " s\n";
+    std::cout << "monkey soak: " << sessions << " sessions, " << totals.events << " events and " << totals.queuedEvents
+              << " queued events, " << totals.draws << " draws, " << totals.gamesFinished
+              << " games played to the last turn, " << totals.gamesBroke << " lost for lack of credit, " << totals.saves
+              << " high-score saves, " << totals.sessionsEnded << " sessions ended by the player, "
+              << totals.eventPasses << " event passes, in " << seconds << " s\n";
     // The monkey must reach the parts of the game where faults hide.
     EXPECT_GT(totals.draws, 3000);
     EXPECT_GT(totals.gamesFinished, 40);

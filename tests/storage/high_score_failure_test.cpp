@@ -1,7 +1,7 @@
 // Tests for files that cannot be read or written, or must not be: the player's data must
 // survive and the failure must be reported, never hidden.
-#include "support/tables.h"
 #include "storage/high_score_file.h"
+#include "support/tables.h"
 
 #include "support/temp_folder.h"
 
@@ -84,8 +84,7 @@ TEST(HighScoreFileFailure, FileThatCannotBeReadIsNeverSavedOver)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        if (c.rootsFile && !root)
-            continue;  // only root can leave such a file here
+        if (c.rootsFile && !root) continue;  // only root can leave such a file here
         TempFolder folder;
         const fs::path file = folder / "ferlow.ini";
         writeBytes(file, formatHighScores(kNewScores));
@@ -106,15 +105,13 @@ TEST(HighScoreFileFailure, FileThatCannotBeReadIsNeverSavedOver)
                 if (loaded.error.find(std::strerror(EACCES)) == std::string::npos)
                     return "the load does not say why: " + loaded.error;
                 const SaveResult saved = saveHighScores(file, loaded.table);
-                if (saved.ok)
-                    return std::string("the save replaced the file");
+                if (saved.ok) return std::string("the save replaced the file");
                 if (saved.error.find(file.string()) == std::string::npos)
                     return "the failed save does not name the file: " + saved.error;
                 return std::string("ok");
             },
             /*asNobody=*/true);
-        if (child.report == "cannot become nobody")
-            GTEST_SKIP() << "this root cannot drop to nobody";
+        if (child.report == "cannot become nobody") GTEST_SKIP() << "this root cannot drop to nobody";
         EXPECT_EQ(child.report, "ok");
         EXPECT_EQ(fs::status(file).permissions(), c.mode);
         EXPECT_EQ(readBytes(file), formatHighScores(kNewScores));
@@ -131,10 +128,8 @@ std::map<std::string, std::string> snapshot(const fs::path& folder)
         struct stat info {};
         ::lstat(entry.path().c_str(), &info);
         std::string what = std::to_string(info.st_mode) + " #" + std::to_string(info.st_ino);
-        if (S_ISLNK(info.st_mode))
-            what += " -> " + fs::read_symlink(entry.path()).string();
-        if (S_ISREG(info.st_mode))
-            what += " " + readBytes(entry.path());
+        if (S_ISLNK(info.st_mode)) what += " -> " + fs::read_symlink(entry.path()).string();
+        if (S_ISREG(info.st_mode)) what += " " + readBytes(entry.path());
         entries[entry.path().filename().string()] = what;
     }
     return entries;

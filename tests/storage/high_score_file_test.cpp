@@ -1,6 +1,6 @@
 // Tests for loading and saving ferlow.ini on disk: round trips, missing and damaged files.
-#include "support/tables.h"
 #include "storage/high_score_file.h"
+#include "support/tables.h"
 
 #include "support/temp_folder.h"
 
@@ -206,15 +206,13 @@ TEST_F(HighScoreFile, SaveKeepsThePermissionsOfTheFileItReplaces)
 TEST_F(HighScoreFile, TemporaryFilesOfKilledWritersAreSweptByTheNextSave)
 {
     const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
+    if (child == 0) ::_exit(0);
     ASSERT_GT(child, 0);
     ::waitpid(child, nullptr, 0);
     const std::string deadWriter = ".ferlow.ini." + std::to_string(child) + "-0.tmp";
     const std::string liveWriter = ".ferlow.ini." + std::to_string(::getppid()) + "-0.tmp";
     const std::string unrelated = ".ferlow.ini.notes.tmp";
-    for (const std::string& name : {deadWriter, liveWriter, unrelated})
-        writeBytes(folder / name, " 1 half-writ");
+    for (const std::string& name : {deadWriter, liveWriter, unrelated}) writeBytes(folder / name, " 1 half-writ");
 
     ASSERT_TRUE(saveHighScores(file, test::standardTable()).ok);
     EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"ferlow.ini", liveWriter, unrelated}));
@@ -230,8 +228,10 @@ TEST_F(HighScoreFile, GamesSharingTheFileKeepEachOthersScores)
     ASSERT_EQ(first.load().table, test::standardTable());
     ASSERT_EQ(second.load().table, test::standardTable());
 
-    const HighScoreTable firstsGame{{{6000, "Ann"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {750, "Ferlow"}}};
-    const HighScoreTable secondsGame{{{5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {900, "Bo"}, {750, "Ferlow"}}};
+    const HighScoreTable firstsGame{
+        {{6000, "Ann"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {750, "Ferlow"}}};
+    const HighScoreTable secondsGame{
+        {{5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {900, "Bo"}, {750, "Ferlow"}}};
     const HighScoreTable both{{{6000, "Ann"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {1000, "Ferlow"}, {900, "Bo"}}};
     ASSERT_EQ(first.save(firstsGame, SaveMode::Merge).table, firstsGame);
     const SaveResult merged = second.save(secondsGame, SaveMode::Merge);

@@ -1,6 +1,6 @@
 // Tests for the byte format of ferlow.ini: writing, reading, trimming and rejecting damage.
-#include "support/tables.h"
 #include "storage/high_score_format.h"
+#include "support/tables.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,7 @@ constexpr auto kInt64Min = std::numeric_limits<std::int64_t>::min();
 std::size_t count(std::string_view text, std::string_view what)
 {
     std::size_t n = 0;
-    for (auto at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size()))
-        ++n;
+    for (auto at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size())) ++n;
     return n;
 }
 
@@ -115,8 +114,8 @@ TEST(HighScoreParse, AcceptsTheLooseFormsOfTheLineFormat)
         {"LF line ends", " 5000 Ann\n 2000 Bo\n 1000 Cy\n 750 Di\n 400 Ed\n"},
         {"mixed line ends", " 5000 Ann\r\n 2000 Bo\n 1000 Cy\r\n 750 Di\n 400 Ed\r\n"},
         {"no line end after the fifth line", " 5000 Ann\r\n 2000 Bo\r\n 1000 Cy\r\n 750 Di\r\n 400 Ed"},
-        {"lines after the fifth", " 5000 Ann\r\n 2000 Bo\r\n 1000 Cy\r\n 750 Di\r\n 400 Ed\r\nextra\r\n" +
-                                      std::string("\0\xFF garbage", 10)},
+        {"lines after the fifth",
+         " 5000 Ann\r\n 2000 Bo\r\n 1000 Cy\r\n 750 Di\r\n 400 Ed\r\nextra\r\n" + std::string("\0\xFF garbage", 10)},
         {"comma separators", "5000,Ann\r\n2000 , Bo\r\n1000, Cy,more\r\n750 Di,\r\n400 Ed, 12\r\n"},
         {"plus signs and leading zeros", "+5000 Ann\r\n 02000 Bo\r\n 0001000 Cy\r\n 750 Di\r\n 400 Ed\r\n"},
         {"byte order mark", "\xEF\xBB\xBF 5000 Ann\r\n 2000 Bo\r\n 1000 Cy\r\n 750 Di\r\n 400 Ed\r\n"},
@@ -147,7 +146,9 @@ TEST(HighScoreParse, RejectsDamagedFiles)
         {"just below int64", "-9223372036854775809 Ann\r\n" + goodTail},
         {"a NUL byte in a name", std::string(" 5000 An\0n\r\n", 12) + goodTail},
         {"a stray CR in a line", " 5000 An\rn\r\n" + goodTail},
-        {"binary garbage", std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10)},
+        {"binary garbage", std::string("\x7F"
+                                       "ELF\x02\x01\x01\0\0\0",
+                                       10)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

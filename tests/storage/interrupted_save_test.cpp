@@ -1,7 +1,7 @@
 // Kills a process in the middle of saving, many times over, and checks the file is always
 // whole: either the old table or the new one.
-#include "support/tables.h"
 #include "storage/high_score_file.h"
+#include "support/tables.h"
 
 #include "support/temp_folder.h"
 
@@ -42,8 +42,7 @@ TEST(InterruptedSave, KilledWriterLeavesTheOldOrTheNewFileWhole)
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     int interruptedSaves = 0;
     for (int round = 0; round < kRounds; ++round) {
-        if (round >= kMinimumRounds && std::chrono::steady_clock::now() > deadline)
-            break;
+        if (round >= kMinimumRounds && std::chrono::steady_clock::now() > deadline) break;
         const pid_t writer = ::fork();
         ASSERT_GE(writer, 0);
         if (writer == 0) {
@@ -63,7 +62,8 @@ TEST(InterruptedSave, KilledWriterLeavesTheOldOrTheNewFileWhole)
 
         const std::string bytes = readBytes(file);
         ASSERT_TRUE(bytes == firstBytes || bytes == secondBytes)
-            << "round " << round << ", seed " << seed << ", file holds:\n" << bytes;
+            << "round " << round << ", seed " << seed << ", file holds:\n"
+            << bytes;
     }
 
     EXPECT_GT(interruptedSaves, 0) << "no save was ever interrupted, so nothing was tested";

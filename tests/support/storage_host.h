@@ -29,8 +29,8 @@ public:
     HighScoreAnswer writeHighScores(const StoredHighScores& table, HighScoreWrite how) override
     {
         ++saves;
-        lastSave = store_.save(toStorage(table), how == HighScoreWrite::Replace ? storage::SaveMode::Replace
-                                                                      : storage::SaveMode::Merge);
+        lastSave = store_.save(toStorage(table),
+                               how == HighScoreWrite::Replace ? storage::SaveMode::Replace : storage::SaveMode::Merge);
         if (!lastSave.ok) return {{}, false, lastSave.error};
         return {toEngine(lastSave.table), true, lastSave.notice};
     }

@@ -17,8 +17,7 @@ namespace ferlow::test {
 TempFolder::TempFolder()
 {
     std::string pattern = (fs::temp_directory_path() / "ferlow-storage-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }
 
@@ -45,15 +44,13 @@ void writeBytes(const fs::path& file, std::string_view bytes)
 {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush())
-        throw std::runtime_error("cannot write " + file.string());
+    if (!out.flush()) throw std::runtime_error("cannot write " + file.string());
 }
 
 std::set<std::string> entriesOf(const fs::path& folder)
 {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
     return names;
 }
 
@@ -64,8 +61,7 @@ bool permissionsAreIgnored(const fs::path& scratchFolder)
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
     const fs::path probe = locked / "probe";
     const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-    if (fd >= 0)
-        ::close(fd);
+    if (fd >= 0) ::close(fd);
     fs::permissions(locked, fs::perms::owner_all);
     fs::remove_all(locked);
     return fd >= 0;

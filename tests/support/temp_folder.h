@@ -40,7 +40,7 @@ inline constexpr unsigned kNobody = 65534;
 struct ChildResult {
     bool exited = false;  // ended by _exit, not by a signal
     int status = -1;
-    std::string report;   // what the child wrote
+    std::string report;  // what the child wrote
 };
 
 // Runs `body` in a forked child (after dropping root to nobody when `asNobody`

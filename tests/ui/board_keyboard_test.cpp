@@ -81,21 +81,22 @@ TEST_F(BoardKeyboard, ArrowsMoveTheRingByRowsAndColumnsAcrossTheGap)
         int to;
     };
     const Move moves[] = {
-        {1, Qt::Key_Right, Qt::NoModifier, 2},     {10, Qt::Key_Right, Qt::NoModifier, 11},
-        {40, Qt::Key_Right, Qt::NoModifier, 41},   {80, Qt::Key_Right, Qt::NoModifier, 1},
-        {11, Qt::Key_Left, Qt::NoModifier, 10},    {1, Qt::Key_Left, Qt::NoModifier, 80},
-        {5, Qt::Key_Down, Qt::NoModifier, 15},     {35, Qt::Key_Down, Qt::NoModifier, 45},
-        {45, Qt::Key_Up, Qt::NoModifier, 35},      {75, Qt::Key_Down, Qt::NoModifier, 6},
-        {80, Qt::Key_Down, Qt::NoModifier, 1},     {6, Qt::Key_Up, Qt::NoModifier, 75},
-        {1, Qt::Key_Up, Qt::NoModifier, 80},       {47, Qt::Key_Home, Qt::NoModifier, 41},
-        {47, Qt::Key_End, Qt::NoModifier, 50},     {47, Qt::Key_Home, Qt::ControlModifier, 1},
+        {1, Qt::Key_Right, Qt::NoModifier, 2},      {10, Qt::Key_Right, Qt::NoModifier, 11},
+        {40, Qt::Key_Right, Qt::NoModifier, 41},    {80, Qt::Key_Right, Qt::NoModifier, 1},
+        {11, Qt::Key_Left, Qt::NoModifier, 10},     {1, Qt::Key_Left, Qt::NoModifier, 80},
+        {5, Qt::Key_Down, Qt::NoModifier, 15},      {35, Qt::Key_Down, Qt::NoModifier, 45},
+        {45, Qt::Key_Up, Qt::NoModifier, 35},       {75, Qt::Key_Down, Qt::NoModifier, 6},
+        {80, Qt::Key_Down, Qt::NoModifier, 1},      {6, Qt::Key_Up, Qt::NoModifier, 75},
+        {1, Qt::Key_Up, Qt::NoModifier, 80},        {47, Qt::Key_Home, Qt::NoModifier, 41},
+        {47, Qt::Key_End, Qt::NoModifier, 50},      {47, Qt::Key_Home, Qt::ControlModifier, 1},
         {47, Qt::Key_End, Qt::ControlModifier, 80}, {47, Qt::Key_Down, Qt::KeypadModifier, 57},
     };
     tabToBoard();
     for (const Move& m : moves) {
         board()->setCurrent(m.from - 1);
         press(m.key, m.modifiers);
-        EXPECT_EQ(board()->current() + 1, m.to) << "from " << m.from << " by key " << QKeySequence(m.key).toString().toStdString();
+        EXPECT_EQ(board()->current() + 1, m.to)
+            << "from " << m.from << " by key " << QKeySequence(m.key).toString().toStdString();
         EXPECT_EQ(focused(), board());
     }
 }
@@ -135,9 +136,9 @@ TEST_F(BoardKeyboard, TypedDigitsJumpToTheirNumber)
     EXPECT_EQ(board()->current() + 1, 80);
     type("95");  // there is no 95: the 5 stands alone
     EXPECT_EQ(board()->current() + 1, 5);
-    type("0");   // after that 5, a 0 makes 50
+    type("0");  // after that 5, a 0 makes 50
     EXPECT_EQ(board()->current() + 1, 50);
-    type("0");   // "500" is no number, nor is 0 alone: the ring stays
+    type("0");  // "500" is no number, nor is 0 alone: the ring stays
     EXPECT_EQ(board()->current() + 1, 50);
 
     // Digits typed slower than the desktop's type-ahead interval are numbers of

@@ -70,7 +70,8 @@ void checkField(const QLineEdit* field, QStringList& out)
 {
     const QFontMetrics fm = field->fontMetrics();
     const int room = field->height() - 4;
-    if (fm.height() > room) out << describe(field, field->text(), QString("line %1 px, room %2").arg(fm.height()).arg(room));
+    if (fm.height() > room)
+        out << describe(field, field->text(), QString("line %1 px, room %2").arg(fm.height()).arg(room));
     const int wide = fm.horizontalAdvance(field->text());
     if (wide > field->width() - 6)
         out << describe(field, field->text(), QString("%1 px wide, room %2").arg(wide).arg(field->width() - 6));

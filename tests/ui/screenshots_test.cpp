@@ -158,8 +158,8 @@ TEST_F(Screenshots, StatusPanelsReadAtFourAndAHalfToOneOrBetter)
         const QColor face(colours[0]), text(colours[1]);
         EXPECT_EQ(text, QColor(155, 155, 155)) << name << ": the text is not the panels' grey";
         const double ratio = contrast(text, face);
-        std::printf("%s: text %s on face %s, contrast %.2f : 1\n", name, qPrintable(text.name()), qPrintable(face.name()),
-                    ratio);
+        std::printf("%s: text %s on face %s, contrast %.2f : 1\n", name, qPrintable(text.name()),
+                    qPrintable(face.name()), ratio);
         EXPECT_GE(ratio, 4.5) << name;
     }
 }
@@ -182,7 +182,8 @@ TEST_F(Screenshots, PicturesSitOnTheFaceOfTheirControl)
         const QColor face = view->palette().color(QPalette::Window);
         EXPECT_EQ(face, warmFace) << name << " does not take the desktop's face colour";
         for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
-            EXPECT_EQ(grabbed.pixel(corner), face.rgb()) << name << " at device pixel " << corner.x() << "," << corner.y();
+            EXPECT_EQ(grabbed.pixel(corner), face.rgb())
+                << name << " at device pixel " << corner.x() << "," << corner.y();
         const QPoint outside(box.left() - 1, box.center().y());
         EXPECT_EQ(grabbed.pixel(outside), face.rgb()) << "around " << name;
         EXPECT_NE(grabbed.pixel(box.center()), face.rgb()) << name << " shows no picture";

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLineEdit>
 
-
 namespace ferlow::test {
 
 void UiTest::TearDown()

@@ -11,16 +11,16 @@
 
 #include "engine/machine/machine.h"
 #include "support/fake_host.h"
-#include "ui/windows/opening_window.h"
-#include "ui/windows/prize_window.h"
-#include "ui/windows/instructions_window.h"
-#include "ui/windows/statistics_window.h"
+#include "ui/views.h"
 #include "ui/windows/about_window.h"
 #include "ui/windows/bet_dialog.h"
 #include "ui/windows/help_window.h"
 #include "ui/windows/high_score_window.h"
+#include "ui/windows/instructions_window.h"
 #include "ui/windows/main_window.h"
-#include "ui/views.h"
+#include "ui/windows/opening_window.h"
+#include "ui/windows/prize_window.h"
+#include "ui/windows/statistics_window.h"
 
 namespace ferlow::test {
 
@@ -51,7 +51,7 @@ protected:
     void pickAndOpenBet(int count = 4);
     // Types `amount` into the bet dialog and presses Ok.
     void placeBet(const QString& amount);
-    void playTurn();                    // presses Play: the draw runs at once on the fake clock
+    void playTurn();  // presses Play: the draw runs at once on the fake clock
     // Waits until `window` is the active window, which key presses and access
     // keys need; fails the test if it never becomes active.
     void activate(QWidget* window);

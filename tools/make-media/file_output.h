@@ -17,4 +17,4 @@ namespace media {
 bool writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes, QString* errorText);
 bool writeBmp(const QString& path, const QImage& image, QString* errorText);
 
-} // namespace media
+}  // namespace media

@@ -24,8 +24,9 @@ bool fontsAvailable()
     for (const QFont& font : {media::paint::sansFont(11), media::paint::serifFont(20, true)}) {
         // With no font at all Qt still "draws" text, as empty boxes.
         if (QFontInfo(font).family().isEmpty() || !QFontMetricsF(font).inFont(QLatin1Char('F'))) {
-            std::fprintf(stderr, "make-media: no %s font found through fontconfig; "
-                                 "install a font package such as fonts-dejavu-core\n",
+            std::fprintf(stderr,
+                         "make-media: no %s font found through fontconfig; "
+                         "install a font package such as fonts-dejavu-core\n",
                          qPrintable(font.family()));
             return false;
         }
@@ -37,8 +38,7 @@ bool writePicture(const QString& path, const QImage& image)
 {
     QString error = QStringLiteral("the picture could not be drawn");
     const bool ok = !image.isNull() && media::writeBmp(path, image, &error);
-    if (!ok)
-        std::fprintf(stderr, "make-media: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
+    if (!ok) std::fprintf(stderr, "make-media: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
     return ok;
 }
 
@@ -54,12 +54,11 @@ bool makeOne(const media::MediaFile& file, const QDir& dir)
     const auto pcm = media::toPcm16(track.samples());
     QString error;
     const bool ok = media::writeBytes(path, media::encodeWav(pcm, media::synth::kSampleRate), &error);
-    if (!ok)
-        std::fprintf(stderr, "make-media: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
+    if (!ok) std::fprintf(stderr, "make-media: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
     return ok;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -70,8 +69,9 @@ int main(int argc, char* argv[])
 
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: make-media OUTDIR | --list\n"
-                             "Writes the pictures (BMP) and sounds (WAV) of Ferlow into OUTDIR, or lists their names.\n");
+        std::fprintf(stderr,
+                     "usage: make-media OUTDIR | --list\n"
+                     "Writes the pictures (BMP) and sounds (WAV) of Ferlow into OUTDIR, or lists their names.\n");
         return 2;
     }
     QStringList unmade;
@@ -85,8 +85,7 @@ int main(int argc, char* argv[])
         for (const QString& name : media::fileNames()) std::printf("%s\n", qPrintable(name));
         return 0;
     }
-    if (!fontsAvailable())
-        return 1;
+    if (!fontsAvailable()) return 1;
 
     const QDir dir(args.at(1));
     if (!QDir().mkpath(dir.path())) {
@@ -95,7 +94,6 @@ int main(int argc, char* argv[])
     }
 
     int failures = 0;
-    for (const media::MediaFile& file : files)
-        failures += makeOne(file, dir) ? 0 : 1;
+    for (const media::MediaFile& file : files) failures += makeOne(file, dir) ? 0 : 1;
     return failures == 0 ? 0 : 1;
 }

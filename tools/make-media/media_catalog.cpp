@@ -70,4 +70,4 @@ QStringList fileNames()
     return names;
 }
 
-} // namespace media
+}  // namespace media

@@ -13,9 +13,9 @@
 namespace media {
 
 struct MediaFile {
-    QString name;                          // file name in the data folder
-    std::function<QImage(int scale)> picture; // set for pictures: drawn at `scale` pixels to the point
-    std::function<synth::Track()> sound;   // set for sounds
+    QString name;                              // file name in the data folder
+    std::function<QImage(int scale)> picture;  // set for pictures: drawn at `scale` pixels to the point
+    std::function<synth::Track()> sound;       // set for sounds
 };
 
 // Every file of the game's media catalogue (engine/media_catalog.h) with its
@@ -28,4 +28,4 @@ std::vector<MediaFile> catalog(QStringList* unmade = nullptr);
 // each sound.
 QStringList fileNames();
 
-} // namespace media
+}  // namespace media

@@ -39,29 +39,19 @@ private:
 };
 
 // Coefficient of a one-pole low-pass with the given corner frequency.
-double onePole(double cornerHz)
-{
-    return 1.0 - std::exp(-kTwoPi * cornerHz / kSampleRate);
-}
+double onePole(double cornerHz) { return 1.0 - std::exp(-kTwoPi * cornerHz / kSampleRate); }
 
-} // namespace
+}  // namespace
 
-double midiToHz(double midiNote)
-{
-    return 440.0 * std::pow(2.0, (midiNote - 69.0) / 12.0);
-}
+double midiToHz(double midiNote) { return 440.0 * std::pow(2.0, (midiNote - 69.0) / 12.0); }
 
 Track::Track(double seconds) : data_(toIndex(seconds), 0.0) {}
 
-double Track::seconds() const
-{
-    return static_cast<double>(data_.size()) / kSampleRate;
-}
+double Track::seconds() const { return static_cast<double>(data_.size()) / kSampleRate; }
 
 void Track::add(std::size_t index, double value)
 {
-    if (index < data_.size())
-        data_[index] += value;
+    if (index < data_.size()) data_[index] += value;
 }
 
 void Track::addNote(const Note& note)
@@ -77,26 +67,22 @@ void Track::addNote(const Note& note)
         double semis = 0.0;
         if (note.bendSemitones != 0.0)
             semis += note.bendSemitones * (note.bendTime > 0.0 ? std::min(1.0, t / note.bendTime) : 1.0);
-        if (note.vibratoHz > 0.0) // vibrato eases in, as a player's would
+        if (note.vibratoHz > 0.0)  // vibrato eases in, as a player's would
             semis += note.vibratoSemitones * std::sin(kTwoPi * note.vibratoHz * t) * smoothRise(t / 0.15);
         const double freq = note.freq * std::pow(2.0, semis / 12.0);
 
         double env = note.gain;
-        if (note.attack > 0.0)
-            env *= smoothRise(t / note.attack);
-        if (t > note.hold)
-            env *= 1.0 - smoothRise((t - note.hold) / std::max(note.release, 1e-6));
+        if (note.attack > 0.0) env *= smoothRise(t / note.attack);
+        if (t > note.hold) env *= 1.0 - smoothRise((t - note.hold) / std::max(note.release, 1e-6));
 
         double sum = 0.0;
         for (std::size_t p = 0; p < note.partials.size(); ++p) {
             const Partial& partial = note.partials[p];
             const double f = freq * partial.ratio;
             phase[p] += kTwoPi * f / kSampleRate;
-            if (f >= nyquistGuard)
-                continue; // would alias into a harsh low whistle
+            if (f >= nyquistGuard) continue;  // would alias into a harsh low whistle
             double amp = partial.gain;
-            if (note.decay > 0.0)
-                amp *= std::exp(-t / (note.decay * partial.decayScale));
+            if (note.decay > 0.0) amp *= std::exp(-t / (note.decay * partial.decayScale));
             sum += amp * std::sin(phase[p]);
         }
         data_[first + i] += env * sum;
@@ -119,16 +105,14 @@ void Track::addNoise(const NoiseBurst& burst)
         bassState += highA * (lowState - bassState);
         const double filtered = lowState - bassState;
         double env = burst.gain * std::exp(-t / std::max(burst.decay, 1e-6));
-        if (burst.attack > 0.0)
-            env *= smoothRise(t / burst.attack);
+        if (burst.attack > 0.0) env *= smoothRise(t / burst.attack);
         data_[first + i] += env * filtered;
     }
 }
 
 void Track::finish(double peakDb, double fadeInSeconds, double fadeOutSeconds)
 {
-    if (data_.empty())
-        return;
+    if (data_.empty()) return;
     const auto fade = [this](std::size_t length, bool atStart) {
         length = std::min(length, data_.size());
         if (length < 2) {
@@ -145,13 +129,11 @@ void Track::finish(double peakDb, double fadeInSeconds, double fadeOutSeconds)
 
     // Level last, so the fades cannot leave the loudest moment below target.
     double peak = 0.0;
-    for (double s : data_)
-        peak = std::max(peak, std::abs(s));
+    for (double s : data_) peak = std::max(peak, std::abs(s));
     if (peak > 0.0) {
         const double scale = std::pow(10.0, peakDb / 20.0) / peak;
-        for (double& s : data_)
-            s *= scale;
+        for (double& s : data_) s *= scale;
     }
 }
 
-} // namespace media::synth
+}  // namespace media::synth

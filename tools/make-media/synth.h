@@ -14,18 +14,18 @@ constexpr int kSampleRate = 22050;
 struct Partial {
     double ratio = 1.0;
     double gain = 1.0;
-    double decayScale = 1.0; // multiplies the note's decay time; bright overtones die sooner
+    double decayScale = 1.0;  // multiplies the note's decay time; bright overtones die sooner
 };
 
 struct Note {
-    double start = 0.0;  // seconds from the clip start
-    double freq = 440.0; // Hz
+    double start = 0.0;   // seconds from the clip start
+    double freq = 440.0;  // Hz
     double gain = 1.0;
-    double attack = 0.005;   // seconds of rise (raised sine)
-    double decay = 0.0;      // exponential time constant in seconds; 0 holds steady
-    double hold = 0.2;       // seconds before the release begins
-    double release = 0.05;   // seconds of fall to silence
-    double bendSemitones = 0.0; // pitch glide reached after bendTime
+    double attack = 0.005;       // seconds of rise (raised sine)
+    double decay = 0.0;          // exponential time constant in seconds; 0 holds steady
+    double hold = 0.2;           // seconds before the release begins
+    double release = 0.05;       // seconds of fall to silence
+    double bendSemitones = 0.0;  // pitch glide reached after bendTime
     double bendTime = 0.0;
     double vibratoHz = 0.0;
     double vibratoSemitones = 0.0;
@@ -36,8 +36,8 @@ struct NoiseBurst {
     double start = 0.0;
     double gain = 1.0;
     double attack = 0.001;
-    double decay = 0.01;   // exponential time constant
-    double length = 0.05;  // seconds rendered
+    double decay = 0.01;     // exponential time constant
+    double length = 0.05;    // seconds rendered
     double lowCutHz = 0.0;   // one-pole high-pass corner; 0 leaves the lows in
     double highCutHz = 0.0;  // one-pole low-pass corner; 0 leaves the highs in
     std::uint32_t seed = 1;
@@ -66,4 +66,4 @@ private:
     std::vector<double> data_;
 };
 
-} // namespace media::synth
+}  // namespace media::synth

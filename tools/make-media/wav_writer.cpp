@@ -16,16 +16,12 @@ void put16(std::vector<std::uint8_t>& out, std::uint16_t v)
 
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>((v >> shift) & 0xffu));
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>((v >> shift) & 0xffu));
 }
 
-void putTag(std::vector<std::uint8_t>& out, const char (&tag)[5])
-{
-    out.insert(out.end(), tag, tag + 4);
-}
+void putTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) { out.insert(out.end(), tag, tag + 4); }
 
-} // namespace
+}  // namespace
 
 std::vector<std::int16_t> toPcm16(std::span<const double> samples)
 {
@@ -46,8 +42,7 @@ std::vector<std::uint8_t> encodeWav(std::span<const std::int16_t> pcm, int sampl
     constexpr std::uint16_t blockAlign = channels * bitsPerSample / 8;
     constexpr std::uint32_t headerBytes = 44;
 
-    if (sampleRate <= 0)
-        throw std::invalid_argument("sample rate must be positive");
+    if (sampleRate <= 0) throw std::invalid_argument("sample rate must be positive");
     // The RIFF size fields are 32-bit; refuse what they cannot describe.
     if (pcm.size() > (0xffffffffull - headerBytes) / blockAlign)
         throw std::length_error("too many samples for a WAVE file");
@@ -60,8 +55,8 @@ std::vector<std::uint8_t> encodeWav(std::span<const std::int16_t> pcm, int sampl
     put32(out, headerBytes - 8 + dataBytes);
     putTag(out, "WAVE");
     putTag(out, "fmt ");
-    put32(out, 16); // size of the PCM format chunk
-    put16(out, 1);  // WAVE_FORMAT_PCM
+    put32(out, 16);  // size of the PCM format chunk
+    put16(out, 1);   // WAVE_FORMAT_PCM
     put16(out, channels);
     put32(out, static_cast<std::uint32_t>(sampleRate));
     put32(out, static_cast<std::uint32_t>(sampleRate) * blockAlign);
@@ -69,9 +64,8 @@ std::vector<std::uint8_t> encodeWav(std::span<const std::int16_t> pcm, int sampl
     put16(out, bitsPerSample);
     putTag(out, "data");
     put32(out, dataBytes);
-    for (std::int16_t s : pcm)
-        put16(out, static_cast<std::uint16_t>(s));
+    for (std::int16_t s : pcm) put16(out, static_cast<std::uint16_t>(s));
     return out;
 }
 
-} // namespace media
+}  // namespace media

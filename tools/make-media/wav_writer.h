@@ -14,4 +14,4 @@ std::vector<std::int16_t> toPcm16(std::span<const double> samples);
 // The complete bytes of a canonical 44-byte-header PCM WAVE file.
 std::vector<std::uint8_t> encodeWav(std::span<const std::int16_t> pcm, int sampleRate);
 
-} // namespace media
+}  // namespace media

@@ -2,8 +2,8 @@
 // menu with the other windows locked; its Ok unlocks all three, its close box
 // only the main window.
 #include "engine/machine/machine.h"
-#include "engine/version.h"
 #include "engine/media_catalog.h"
+#include "engine/version.h"
 
 namespace ferlow {
 namespace {
@@ -73,9 +73,6 @@ void Machine::aboutFrameClosed()
     closeAboutWindow(about, main);
 }
 
-void Machine::aboutBackgroundClicked()
-{
-    host_.beep();
-}
+void Machine::aboutBackgroundClicked() { host_.beep(); }
 
 }  // namespace ferlow

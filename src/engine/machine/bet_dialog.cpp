@@ -1,9 +1,9 @@
 // Frmbet: the bet dialog. Opening it for a turn, the amount buttons, the amount
 // field, Hold, and accepting the bet.
-#include "engine/rules/amount_text.h"
-#include "engine/rules/format.h"
 #include "engine/machine/machine.h"
 #include "engine/media_catalog.h"
+#include "engine/rules/amount_text.h"
+#include "engine/rules/format.h"
 
 namespace ferlow {
 namespace {
@@ -52,9 +52,7 @@ void Machine::loadBetDialog()
     if (betDialog.window.loaded) return;
     betDialog = BetScreen{};
     betDialog.window.loaded = true;
-    betDialog.Lblturn.caption.setOnChange([this] {
-        betDialog.Lblturn.caption.set(turnText(state.turn + 1));
-    });
+    betDialog.Lblturn.caption.setOnChange([this] { betDialog.Lblturn.caption.set(turnText(state.turn + 1)); });
     betDialog.fillinWidthTwips = 0;
     if (!state.betHeld) {
         betDialog.Cmdhold.enabled = false;
@@ -137,7 +135,7 @@ void Machine::betTextKey(int key)
 void Machine::betAmountClicked(BetAmount amount)
 {
     if (!betDialog.window.visible) return;
-    Button* const buttons[] = {&betDialog.Cmd5, &betDialog.Cmd10, &betDialog.Cmd20,
+    Button* const buttons[] = {&betDialog.Cmd5,  &betDialog.Cmd10,  &betDialog.Cmd20,
                                &betDialog.Cmd50, &betDialog.Cmd100, &betDialog.Cmdall};
     constexpr const char* kTexts[] = {"5", "10", "20", "50", "100"};
     const auto index = static_cast<std::size_t>(amount);
@@ -155,8 +153,8 @@ void Machine::betHoldClicked()
     if (!betDialog.window.visible || !betDialog.Cmdhold.enabled) return;
     playTick();
     if (state.bet < 1) {
-        host_.showMessage({"No bet entered", "Please enter your bet and then click on hold.",
-                           MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+        host_.showMessage({"No bet entered", "Please enter your bet and then click on hold.", MessageIcon::Information,
+                           MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
     state.betHeld = true;

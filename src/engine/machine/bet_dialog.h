@@ -12,11 +12,11 @@ public:
     virtual void betAmountClicked(BetAmount amount) = 0;
     virtual void betHoldClicked() = 0;
     virtual void betOkClicked() = 0;
-    virtual void betOkKey(int key) = 0;                        // a key pressed while Ok has the focus
-    virtual void betTextEdited(const std::string& text) = 0;   // the player changed the amount field
-    virtual void betTextKey(int key) = 0;                      // a character typed into the amount field
+    virtual void betOkKey(int key) = 0;                       // a key pressed while Ok has the focus
+    virtual void betTextEdited(const std::string& text) = 0;  // the player changed the amount field
+    virtual void betTextKey(int key) = 0;                     // a character typed into the amount field
     virtual void betTextMouseDown() = 0;
-    virtual void betFrameClosed() = 0;                         // refused: the dialog closes only by Ok
+    virtual void betFrameClosed() = 0;  // refused: the dialog closes only by Ok
 
 protected:
     ~BetDialogEvents() = default;

@@ -23,10 +23,7 @@ void clearBoard(MainScreen& main, GameState& state)
 
 // The board takes presses only while its window takes input, and not while Quick
 // Pick lays its balls (a press then would add a pick to the count chosen).
-bool Machine::boardTakesInput() const
-{
-    return !quickPicking_ && main.window.visible && main.window.enabled;
-}
+bool Machine::boardTakesInput() const { return !quickPicking_ && main.window.visible && main.window.enabled; }
 
 void Machine::numberPressed(int position)
 {
@@ -74,7 +71,6 @@ void Machine::togglePick(int position)
         main.item(Menu::Mnuqp).enabled = false;
     }
 }
-
 
 void Machine::openQuickPick()
 {

@@ -2,10 +2,10 @@
 // into the credit while the balls fall, and the result sound.
 #include <cmath>
 
-#include "engine/rules/difficulty.h"
-#include "engine/rules/format.h"
 #include "engine/machine/machine.h"
 #include "engine/media_catalog.h"
+#include "engine/rules/difficulty.h"
+#include "engine/rules/format.h"
 
 namespace ferlow {
 namespace {
@@ -66,8 +66,9 @@ void Machine::runDraw()
         ++state.numberStats[static_cast<std::size_t>(number)];
         showNumberStat(number);
         statsWindow().Pnlcentre.caption.set("Highest Score: " + fmt::zeroPadded5(state.highScores[0]) + "     " +
-                                            "Balls out: " + fmt::zeroPadded2(ball) + "   Number: " +
-                                            fmt::zeroPadded2(number) + "     " + "Turn: " + fmt::zeroPadded2(state.turn));
+                                            "Balls out: " + fmt::zeroPadded2(ball) +
+                                            "   Number: " + fmt::zeroPadded2(number) + "     " +
+                                            "Turn: " + fmt::zeroPadded2(state.turn));
 
         auto& marker = main.Shp1[static_cast<std::size_t>(index)];
         if (!marker.visible) {

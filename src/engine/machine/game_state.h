@@ -33,8 +33,8 @@ struct GameState {
     // First credit unit of the current prize not yet paid. Real, so a prize with
     // a fraction (from a fractional bet) is paid exactly.
     double creditCountFrom = 1;
-    std::int16_t minWinHits = 2;   // lowest hit count that pays
-    std::int16_t prizeDivisor = 2; // 2 Easy, 3 Medium, 4 Hard, 5 Hardest
+    std::int16_t minWinHits = 2;                       // lowest hit count that pays
+    std::int16_t prizeDivisor = 2;                     // 2 Easy, 3 Medium, 4 Hard, 5 Hardest
     std::array<int, kBoardNumbers + 1> drawnFlags{};   // by board position 0..79
     std::array<int, kBoardNumbers + 1> numberStats{};  // by number 1..80
     // Place 1 first. Whole numbers, exactly as the file keeps them: a double would
@@ -43,7 +43,7 @@ struct GameState {
 
     // Settings; none is stored between runs.
     Difficulty difficulty = Difficulty::Easy;
-    double difficultyFactor = 1;   // 1, 1.5, 2, 2.5: the prize table's overrides test it
+    double difficultyFactor = 1;  // 1, 1.5, 2, 2.5: the prize table's overrides test it
     std::string difficultyName = "Easy";
     float ballsPerDraw = 20;
     SoundMode soundMode = SoundMode::Off;
@@ -51,10 +51,10 @@ struct GameState {
 
     // Prize table: factor by hit count 1..10 under the latest build.
     std::array<double, kMaxPicks + 1> prizeTable{};
-    double average = 0;            // base of the "of Average" percentages
+    double average = 0;  // base of the "of Average" percentages
 
     // Settlement and high scores.
-    std::optional<int> rating;     // 1..6 once a credit has been rated
+    std::optional<int> rating;  // 1..6 once a credit has been rated
     std::string ratingWord;
     std::int16_t creditsLost = 0;
     bool hscShownFromMenu = false;  // the high-score window is open for viewing

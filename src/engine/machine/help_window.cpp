@@ -48,9 +48,6 @@ void Machine::helpFrameClosed()
     closeHelpWindow(help, main);
 }
 
-void Machine::helpBackgroundClicked()
-{
-    host_.beep();
-}
+void Machine::helpBackgroundClicked() { host_.beep(); }
 
 }  // namespace ferlow

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <utility>
 
-#include "engine/rules/format.h"
 #include "engine/machine/machine.h"
 #include "engine/media_catalog.h"
+#include "engine/rules/format.h"
 #include "engine/rules/prize_table.h"
 
 namespace ferlow {
@@ -101,10 +101,7 @@ void Machine::hscFrameClosed()
     endNameEntry();
 }
 
-void Machine::hscBackgroundClicked()
-{
-    host_.beep();
-}
+void Machine::hscBackgroundClicked() { host_.beep(); }
 
 void Machine::endNameEntry()
 {
@@ -171,8 +168,8 @@ void Machine::saveHighScores()
     showStoredHighScores(answer.table);
     showScorePercents(state, hsc);
     if (!answer.problem.empty())
-        host_.showMessage({"High Scores", answer.problem, MessageIcon::Exclamation, MessageButtons::Ok,
-                           MessageAnswer::Ok});
+        host_.showMessage(
+            {"High Scores", answer.problem, MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 // Writing a stored name is not player input: nothing is saved or locked.

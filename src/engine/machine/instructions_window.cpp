@@ -1,8 +1,8 @@
 // FrmInsferlow: the instructions window, two paragraphs over scattered dots.
 // Loaded hidden at start-up, shown from the File menu with the other windows
 // locked; its Close unlocks all three, its close box only the main window.
-#include "engine/rules/instructions_text.h"
 #include "engine/machine/machine.h"
+#include "engine/rules/instructions_text.h"
 
 namespace ferlow {
 namespace {
@@ -69,9 +69,6 @@ void Machine::instructionsFrameClosed()
     closeInstructionsWindow(instructions, main);
 }
 
-void Machine::instructionsBackgroundClicked()
-{
-    host_.beep();
-}
+void Machine::instructionsBackgroundClicked() { host_.beep(); }
 
 }  // namespace ferlow

@@ -166,8 +166,8 @@ private:
     void resetStatsColours();
     void loadStatsWindow();
     void loadPrizeWindow();
-    StatsScreen& statsWindow();   // loads the statistics window if it is not loaded
-    PrizeScreen& prizeWindow();   // loads the prize window if it is not loaded
+    StatsScreen& statsWindow();  // loads the statistics window if it is not loaded
+    PrizeScreen& prizeWindow();  // loads the prize window if it is not loaded
     void loadHighScoreWindow();
     void loadHighScores();
     void saveHighScores();

@@ -1,12 +1,12 @@
 // Ferlowprize: the prize window. The prize table as the rows show it, the win of
 // the current hit count, the odds, and the window's own events.
-#include <map>
-#include <utility>
+#include "engine/machine/machine.h"
 #include "engine/rules/difficulty.h"
 #include "engine/rules/format.h"
-#include "engine/machine/machine.h"
 #include "engine/rules/odds.h"
 #include "engine/rules/prize_table.h"
+#include <map>
+#include <utility>
 
 namespace ferlow {
 namespace {
@@ -25,8 +25,7 @@ void unloadPrizeWindow(MainScreen& main, PrizeScreen& prize)
 
 void Machine::buildPrizeTable()
 {
-    ferlow::buildPrizeTable(state.spots, state.prizeDivisor, state.difficultyFactor, state.prizeTable,
-                            state.average);
+    ferlow::buildPrizeTable(state.spots, state.prizeDivisor, state.difficultyFactor, state.prizeTable, state.average);
 }
 
 void Machine::showPrizes()
@@ -107,10 +106,7 @@ void Machine::prizeFrameClosed()
     unloadPrizeWindow(main, prize);
 }
 
-void Machine::prizeBackgroundClicked()
-{
-    host_.beep();
-}
+void Machine::prizeBackgroundClicked() { host_.beep(); }
 
 void Machine::loadPrizeWindow()
 {
@@ -121,8 +117,7 @@ void Machine::loadPrizeWindow()
     prize.window.height = kPrizeSize.height;
     // Until the first prize build the rows show a bet of 10 on ten spots at Easy.
     constexpr int kInitialPrizes[11] = {0, 0, 10, 30, 50, 150, 250, 650, 1050, 1500, 2000};
-    for (int h = 2; h <= 10; ++h)
-        prize.row(h).caption.set(prizeRowText(h, 10, kInitialPrizes[h]));
+    for (int h = 2; h <= 10; ++h) prize.row(h).caption.set(prizeRowText(h, 10, kInitialPrizes[h]));
     refreshOdds();
 }
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/rules/format.h"
 #include "engine/machine/machine.h"
 #include "engine/media_catalog.h"
+#include "engine/rules/format.h"
 
 namespace ferlow {
 namespace {
@@ -85,8 +85,8 @@ void Machine::endTurn()
         state.creditsLost = 0;
         hsc.LblLoss.caption.set("");
         betDialog.fillinWidthTwips = 0;
-        host_.showMessage({"Game Over", "You have no Credit.", MessageIcon::Information, MessageButtons::Ok,
-                           MessageAnswer::Ok});
+        host_.showMessage(
+            {"Game Over", "You have no Credit.", MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
         if (ended_) return;
         main.item(Menu::Mnugtyp).enabled = true;
         resetGameDisplay();
@@ -124,12 +124,11 @@ void Machine::checkGameOver()
     confirmExit();
 }
 
-
 void Machine::showWinMessage()
 {
     const double c = state.credit;
     if (c - kStartingCredit > kStartingCredit) {
-        state.ratingWord = c >= 20000 ? "Excellent"
+        state.ratingWord = c >= 20000  ? "Excellent"
                            : c > 10000 ? "Great"
                            : c > 5000  ? "Very good"
                            : c > 1000  ? "Good"
@@ -163,8 +162,8 @@ void Machine::confirmExit()
     if (answer == MessageAnswer::Yes) {
         showWinMessage();
         if (ended_) return;
-        host_.showMessage({"Thankyou", "For playing Ferlow", MessageIcon::Information, MessageButtons::Ok,
-                           MessageAnswer::Ok});
+        host_.showMessage(
+            {"Thankyou", "For playing Ferlow", MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
         formUnload();
         return;
     }

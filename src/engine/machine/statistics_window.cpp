@@ -66,10 +66,7 @@ void Machine::statsFrameClosed()
     unloadStatsWindow(main, stats);
 }
 
-void Machine::statsBackgroundClicked()
-{
-    host_.beep();
-}
+void Machine::statsBackgroundClicked() { host_.beep(); }
 
 void Machine::loadStatsWindow()
 {

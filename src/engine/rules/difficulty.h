@@ -11,8 +11,8 @@ enum class Difficulty { Easy = 1, Medium, Hard, Hardest };
 
 struct DifficultyLevel {
     Difficulty difficulty;
-    double factor;            // difficultyFactor: 1, 1.5, 2, 2.5
-    float ballsPerDraw;       // 20 or 22
+    double factor;       // difficultyFactor: 1, 1.5, 2, 2.5
+    float ballsPerDraw;  // 20 or 22
     std::int16_t prizeDivisor;
     const char* name;
 };

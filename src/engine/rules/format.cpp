@@ -34,10 +34,12 @@ std::string signedDigits(std::string_view magnitude, bool negative, int minDigit
 std::string wholeDigits(std::int64_t value, int minDigits, bool groupThousands)
 {
     // The magnitude as unsigned: the lowest int64 has no positive counterpart.
-    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     char buf[24];
     const char* end = std::to_chars(buf, buf + sizeof buf, magnitude).ptr;
-    return signedDigits(std::string_view(buf, static_cast<std::size_t>(end - buf)), value < 0, minDigits, groupThousands);
+    return signedDigits(std::string_view(buf, static_cast<std::size_t>(end - buf)), value < 0, minDigits,
+                        groupThousands);
 }
 
 // Digits of |round(value)| padded to at least minDigits, with a minus sign when
@@ -58,7 +60,8 @@ std::string wholeDigits(double value, int minDigits, bool groupThousands)
 std::string percent(double fraction, int minWholeDigits)
 {
     char buf[400];
-    std::string text(buf, std::to_chars(buf, buf + sizeof buf, std::fabs(fraction * 100.0), std::chars_format::fixed, 1).ptr);
+    std::string text(
+        buf, std::to_chars(buf, buf + sizeof buf, std::fabs(fraction * 100.0), std::chars_format::fixed, 1).ptr);
     const bool negative = fraction * 100.0 <= -0.05;
     std::string whole = text.substr(0, text.find('.'));
     const std::string decimals = text.substr(text.find('.'));

@@ -21,7 +21,10 @@ inline constexpr const char* kStandardName = "Ferlow";
 
 inline StoredHighScores standardHighScores()
 {
-    return {{{5000, kStandardName}, {2000, kStandardName}, {1000, kStandardName}, {750, kStandardName},
+    return {{{5000, kStandardName},
+             {2000, kStandardName},
+             {1000, kStandardName},
+             {750, kStandardName},
              {400, kStandardName}}};
 }
 

@@ -39,7 +39,8 @@ double expectedReturn(Difficulty difficulty, int spots)
     const int minWin = lowestPayingHits(difficulty, spots);
     double expected = 0;
     for (int h = minWin; h <= spots; ++h)
-        expected += hitChance(spots, h, static_cast<int>(level.ballsPerDraw)) * (table[static_cast<std::size_t>(h)] + 1);
+        expected +=
+            hitChance(spots, h, static_cast<int>(level.ballsPerDraw)) * (table[static_cast<std::size_t>(h)] + 1);
     return expected;
 }
 

@@ -23,12 +23,12 @@ struct Color {
 
 // The entries of the classic 16-colour palette the game uses.
 namespace palette {
-inline constexpr Color black = Color::rgb(0, 0, 0);            // 0
-inline constexpr Color darkRed = Color::rgb(128, 0, 0);        // 4
-inline constexpr Color darkGrey = Color::rgb(128, 128, 128);   // 8
-inline constexpr Color brightRed = Color::rgb(255, 0, 0);      // 12
-inline constexpr Color yellow = Color::rgb(255, 255, 0);       // 14
-inline constexpr Color white = Color::rgb(255, 255, 255);      // 15
+inline constexpr Color black = Color::rgb(0, 0, 0);           // 0
+inline constexpr Color darkRed = Color::rgb(128, 0, 0);       // 4
+inline constexpr Color darkGrey = Color::rgb(128, 128, 128);  // 8
+inline constexpr Color brightRed = Color::rgb(255, 0, 0);     // 12
+inline constexpr Color yellow = Color::rgb(255, 255, 0);      // 14
+inline constexpr Color white = Color::rgb(255, 255, 255);     // 15
 }  // namespace palette
 
 }  // namespace ferlow

@@ -27,9 +27,9 @@ struct HighScoreScreen {
     WindowState window;
     Label Lblpercent;
     Label Lblsign;
-    std::array<Label, kHighScorePlaces> Lblhi;    // Lblhi1..Lblhi5
-    std::array<Label, kHighScorePlaces> Lblp;     // Lblp1..Lblp5
-    std::array<TextBox, kHighScorePlaces> Txtnam; // Txtnam1..Txtnam5
+    std::array<Label, kHighScorePlaces> Lblhi;     // Lblhi1..Lblhi5
+    std::array<Label, kHighScorePlaces> Lblp;      // Lblp1..Lblp5
+    std::array<TextBox, kHighScorePlaces> Txtnam;  // Txtnam1..Txtnam5
     PictureBox PicFace;
     Button CmdClose;
     Label LblLoss;

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "engine/screens/controls.h"
 #include "engine/rules/keno.h"
+#include "engine/screens/controls.h"
 #include "engine/screens/menu.h"
 
 namespace ferlow {

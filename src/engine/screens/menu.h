@@ -8,14 +8,44 @@
 namespace ferlow {
 
 enum class Menu {
-    Mnugam, Mnupri, Mnuinst, Mnucnum, Mnuqp,
-    Mnufour, Mnufive, Mnusix, Mnuseven, Mnueight, Mnunine, Mnuten,
-    Mnusep, Mnusnd, Mnuon, Mnuoff,
-    Mnugtyp, Mnueasy, Mnumedium, Mnuhard, Mnuhardest,
-    Mnungam, Mnubar, Mnuxt,
-    Mnuoptions, MnuScStyl, MnuFast, MnuSlow, Mnustats, MnuDash,
-    Mnuhiscs, Mnuvhsc, Mnureset,
-    Mnuhelp, Mnuabt, Mnusepbar, MnuHlp, MnuRMe,
+    Mnugam,
+    Mnupri,
+    Mnuinst,
+    Mnucnum,
+    Mnuqp,
+    Mnufour,
+    Mnufive,
+    Mnusix,
+    Mnuseven,
+    Mnueight,
+    Mnunine,
+    Mnuten,
+    Mnusep,
+    Mnusnd,
+    Mnuon,
+    Mnuoff,
+    Mnugtyp,
+    Mnueasy,
+    Mnumedium,
+    Mnuhard,
+    Mnuhardest,
+    Mnungam,
+    Mnubar,
+    Mnuxt,
+    Mnuoptions,
+    MnuScStyl,
+    MnuFast,
+    MnuSlow,
+    Mnustats,
+    MnuDash,
+    Mnuhiscs,
+    Mnuvhsc,
+    Mnureset,
+    Mnuhelp,
+    Mnuabt,
+    Mnusepbar,
+    MnuHlp,
+    MnuRMe,
     Count
 };
 inline constexpr std::size_t kMenuCount = static_cast<std::size_t>(Menu::Count);
@@ -39,9 +69,8 @@ using MenuTree = std::array<MenuItem, kMenuCount>;
 MenuTree designMenuTree();
 
 // The Quick Pick count items, Four..Ten, and the count each picks.
-inline constexpr std::array<Menu, 7> kQuickPickItems{Menu::Mnufour, Menu::Mnufive, Menu::Mnusix, Menu::Mnuseven,
+inline constexpr std::array<Menu, 7> kQuickPickItems{Menu::Mnufour,  Menu::Mnufive, Menu::Mnusix, Menu::Mnuseven,
                                                      Menu::Mnueight, Menu::Mnunine, Menu::Mnuten};
-inline constexpr std::array<Menu, 4> kDifficultyItems{Menu::Mnueasy, Menu::Mnumedium, Menu::Mnuhard,
-                                                      Menu::Mnuhardest};
+inline constexpr std::array<Menu, 4> kDifficultyItems{Menu::Mnueasy, Menu::Mnumedium, Menu::Mnuhard, Menu::Mnuhardest};
 
 }  // namespace ferlow

@@ -21,7 +21,7 @@ struct PrizeScreen {
     // Until the first prize build that is ten picks at Easy.
     int rowsSpots = 10;
     Difficulty rowsDifficulty = Difficulty::Easy;
-    std::string tooltip;           // the window's own: what a credit returns on average
+    std::string tooltip;  // the window's own: what a credit returns on average
 
     Label& row(int hits) { return Lblpri[static_cast<std::size_t>(hits)]; }
     const Label& row(int hits) const { return Lblpri[static_cast<std::size_t>(hits)]; }

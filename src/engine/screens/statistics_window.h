@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "engine/screens/controls.h"
 #include "engine/rules/keno.h"
+#include "engine/screens/controls.h"
 
 namespace ferlow {
 
@@ -27,9 +27,9 @@ struct StatsScreen {
     WindowState window;
     std::array<Label, kBoardNumbers + 1> PnlNum;  // by number 1..80
     Label Pnlcentre;
-    Label SSPanel2;                               // legend frame with its heading
-    std::array<Label, 6> legendLabels;            // Label1..Label6
-    std::array<Color, 6> legendShapes;            // Shape(1..6)
+    Label SSPanel2;                     // legend frame with its heading
+    std::array<Label, 6> legendLabels;  // Label1..Label6
+    std::array<Color, 6> legendShapes;  // Shape(1..6)
     Button CmdClose;
 
     Label& panel(int number) { return PnlNum[static_cast<std::size_t>(number)]; }

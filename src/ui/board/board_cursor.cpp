@@ -9,8 +9,7 @@
 
 namespace ferlow::ui {
 
-BoardCursor::BoardCursor(const QString& objectName, const std::array<QWidget*, kBoardNumbers>& cells,
-                         QWidget* board)
+BoardCursor::BoardCursor(const QString& objectName, const std::array<QWidget*, kBoardNumbers>& cells, QWidget* board)
     : QWidget(board), cells_(cells)
 {
     setObjectName(objectName);
@@ -108,7 +107,12 @@ void BoardCursor::focusInEvent(QFocusEvent* event)
     update();
     // The toolkit tells screen readers about this layer taking the focus once
     // this handler returns; the ringed number is told after it.
-    QMetaObject::invokeMethod(this, [this] { if (hasFocus()) announce(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) announce();
+        },
+        Qt::QueuedConnection);
 }
 
 void BoardCursor::focusOutEvent(QFocusEvent* event)

@@ -47,7 +47,7 @@ private:
 
     std::array<QWidget*, kBoardNumbers> cells_;
     int current_ = 0;
-    QString typed_;          // digits typed in quick succession, read as one number
+    QString typed_;  // digits typed in quick succession, read as one number
     QElapsedTimer lastDigit_;
 };
 

@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <functional>
 
+#include "ui/dispatcher.h"
 #include "ui/widgets/program_icon.h"
 #include "ui/widgets/twips.h"
-#include "ui/dispatcher.h"
 
 namespace ferlow::ui {
 

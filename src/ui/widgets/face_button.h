@@ -19,8 +19,8 @@ public:
     void sync(const Button& model);
 
 signals:
-    void pressedDown();   // mouse button or space bar down
-    void releasedUp();    // mouse button or space bar up
+    void pressedDown();  // mouse button or space bar down
+    void releasedUp();   // mouse button or space bar up
     void focusGained();
     void enterPressed();  // Return or Enter while it has the focus
 

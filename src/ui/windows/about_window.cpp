@@ -36,10 +36,7 @@ protected:
 
 }  // namespace
 
-CyclerView::CyclerView(const QString& objectName, QWidget* parent) : QWidget(parent)
-{
-    setObjectName(objectName);
-}
+CyclerView::CyclerView(const QString& objectName, QWidget* parent) : QWidget(parent) { setObjectName(objectName); }
 
 void CyclerView::sync(ListImage frame, bool showsFrame)
 {
@@ -60,10 +57,10 @@ void CyclerView::paintEvent(QPaintEvent*)
 }
 
 Frmabtkeno::Frmabtkeno(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmabtkeno", WindowId::About, machine, dispatcher, machine.about.window, [this] { events_.aboutFrameClosed(); },
-                [this] { events_.aboutBackgroundClicked(); }),
-      events_(machine),
-      screen_(machine.about)
+    : AuxWindow(
+          "Frmabtkeno", WindowId::About, machine, dispatcher, machine.about.window,
+          [this] { events_.aboutFrameClosed(); }, [this] { events_.aboutBackgroundClicked(); }),
+      events_(machine), screen_(machine.about)
 {
     auto* emblem = new EmblemView("emblem", this);
     emblem->move(12, 12);

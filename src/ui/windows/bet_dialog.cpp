@@ -3,8 +3,8 @@
 #include "engine/machine/machine.h"
 
 #include <QKeyEvent>
-#include <algorithm>
 #include <QLabel>
+#include <algorithm>
 
 #include "ui/widgets/decorations.h"
 #include "ui/widgets/face_button.h"
@@ -21,10 +21,7 @@ constexpr int kFillinHeight = 20;
 
 }  // namespace
 
-AmountField::AmountField(const QString& objectName, QWidget* parent) : QLineEdit(parent)
-{
-    setObjectName(objectName);
-}
+AmountField::AmountField(const QString& objectName, QWidget* parent) : QLineEdit(parent) { setObjectName(objectName); }
 
 void AmountField::mousePressEvent(QMouseEvent* event)
 {
@@ -43,10 +40,10 @@ void AmountField::keyPressEvent(QKeyEvent* event)
 }
 
 Frmbet::Frmbet(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmbet", WindowId::Bet, machine, dispatcher, machine.betDialog.window, [this] { events_.betFrameClosed(); },
-                nullptr),
-      events_(machine),
-      screen_(machine.betDialog)
+    : AuxWindow(
+          "Frmbet", WindowId::Bet, machine, dispatcher, machine.betDialog.window, [this] { events_.betFrameClosed(); },
+          nullptr),
+      events_(machine), screen_(machine.betDialog)
 {
     QFrame* buttonFrame = makeFrame("SSPanel1", PanelStyle::Raised, this);
     buttonFrame->setGeometry(px(TwipsRect{60, 75, 4320, 810}));
@@ -106,8 +103,8 @@ void Frmbet::buildAmountButtons()
         int height;
     };
     const Place places[] = {
-        {"Cmd5", BetAmount::Cmd5, 150, 495},     {"Cmd10", BetAmount::Cmd10, 810, 495},
-        {"Cmd20", BetAmount::Cmd20, 1470, 495},  {"Cmd50", BetAmount::Cmd50, 2145, 495},
+        {"Cmd5", BetAmount::Cmd5, 150, 495},      {"Cmd10", BetAmount::Cmd10, 810, 495},
+        {"Cmd20", BetAmount::Cmd20, 1470, 495},   {"Cmd50", BetAmount::Cmd50, 2145, 495},
         {"Cmd100", BetAmount::Cmd100, 2820, 495}, {"Cmdall", BetAmount::Cmdall, 3585, 615},
     };
     for (std::size_t i = 0; i < amountButtons_.size(); ++i) {

@@ -12,10 +12,10 @@
 namespace ferlow::ui {
 
 Frmhlpkeno::Frmhlpkeno(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmhlpkeno", WindowId::Help, machine, dispatcher, machine.help.window, [this] { events_.helpFrameClosed(); },
-                [this] { events_.helpBackgroundClicked(); }),
-      events_(machine),
-      screen_(machine.help)
+    : AuxWindow(
+          "Frmhlpkeno", WindowId::Help, machine, dispatcher, machine.help.window, [this] { events_.helpFrameClosed(); },
+          [this] { events_.helpBackgroundClicked(); }),
+      events_(machine), screen_(machine.help)
 {
     Image1_ = new PictureView("Image1", this);
     Image1_->setGeometry(px(45), px(45), px(7260), px(6015));

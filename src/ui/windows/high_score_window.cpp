@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "engine/rules/format.h"
 #include "engine/media_catalog.h"
+#include "engine/rules/format.h"
 #include "ui/widgets/colors.h"
 #include "ui/widgets/decorations.h"
 #include "ui/widgets/face_button.h"
@@ -102,11 +102,10 @@ void NameField::keyPressEvent(QKeyEvent* event)
 }
 
 Frmhsc::Frmhsc(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Frmhsc", WindowId::HighScores, machine, dispatcher, machine.hsc.window, [this] { events_.hscFrameClosed(); },
-                [this] { events_.hscBackgroundClicked(); }),
-      events_(machine),
-      screen_(machine.hsc),
-      state_(machine.state)
+    : AuxWindow(
+          "Frmhsc", WindowId::HighScores, machine, dispatcher, machine.hsc.window, [this] { events_.hscFrameClosed(); },
+          [this] { events_.hscBackgroundClicked(); }),
+      events_(machine), screen_(machine.hsc), state_(machine.state)
 {
     Lblpercent_ = new Panel("Lblpercent", PanelStyle::Flat, this);
     Lblpercent_->setGeometry(0, 0, 372, 16);
@@ -153,7 +152,8 @@ void Frmhsc::buildRows()
             run([this, place, key, &pass] { pass = events_.hscNameKey(place, key); });
             return pass;
         });
-        connect(name, &NameField::mouseDown, this, [this, place] { run([this, place] { events_.hscNameClicked(place); }); });
+        connect(name, &NameField::mouseDown, this,
+                [this, place] { run([this, place] { events_.hscNameClicked(place); }); });
         connect(name, &QLineEdit::textEdited, this, [this, place](const QString& text) {
             run([this, place, t = text.toStdString()] { events_.hscNameEdited(place, t); });
         });

@@ -34,10 +34,10 @@ void fitText(Panel* label)
 }  // namespace
 
 FrmInsferlow::FrmInsferlow(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("FrmInsferlow", WindowId::Instructions, machine, dispatcher, machine.instructions.window, [this] { events_.instructionsFrameClosed(); },
-                [this] { events_.instructionsBackgroundClicked(); }),
-      events_(machine),
-      screen_(machine.instructions),
+    : AuxWindow(
+          "FrmInsferlow", WindowId::Instructions, machine, dispatcher, machine.instructions.window,
+          [this] { events_.instructionsFrameClosed(); }, [this] { events_.instructionsBackgroundClicked(); }),
+      events_(machine), screen_(machine.instructions),
       random_(static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()))
 {
     Lblins1_ = new Panel("Lblins1", PanelStyle::Flat, this);

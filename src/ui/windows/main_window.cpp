@@ -6,16 +6,16 @@
 #include <QMenuBar>
 #include <algorithm>
 
-#include "ui/widgets/face_button.h"
+#include "ui/board/board_cell.h"
+#include "ui/board/board_cursor.h"
 #include "ui/board/marker_view.h"
+#include "ui/dispatcher.h"
+#include "ui/widgets/face_button.h"
 #include "ui/widgets/panel.h"
 #include "ui/widgets/picture_view.h"
 #include "ui/widgets/program_icon.h"
 #include "ui/widgets/speech.h"
 #include "ui/widgets/twips.h"
-#include "ui/dispatcher.h"
-#include "ui/board/board_cell.h"
-#include "ui/board/board_cursor.h"
 
 namespace ferlow::ui {
 namespace {
@@ -179,10 +179,12 @@ void FrmFerlow::buildButtons(QWidget* central)
         auto* b = new FaceButton(names[i], frame);
         b->setGeometry(18 + i * 148, 4, 130, 34);
         const CommandButton id = ids[i];
-        connect(b, &FaceButton::pressedDown, this, [this, id] { dispatch_.run([this, id] { events_.commandDown(id); }); });
+        connect(b, &FaceButton::pressedDown, this,
+                [this, id] { dispatch_.run([this, id] { events_.commandDown(id); }); });
         connect(b, &FaceButton::releasedUp, this, [this, id] { dispatch_.run([this, id] { events_.commandUp(id); }); });
         connect(b, &FaceButton::focusGained, this, [this] { dispatch_.run([this] { events_.mainActivated(); }); });
-        connect(b, &QPushButton::clicked, this, [this, id] { dispatch_.run([this, id] { events_.commandClicked(id); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, id] { dispatch_.run([this, id] { events_.commandClicked(id); }); });
         *buttons[i] = b;
     }
 }
@@ -192,11 +194,12 @@ void FrmFerlow::buildButtons(QWidget* central)
 void FrmFerlow::nameFrames()
 {
     const std::pair<const char*, const char*> frames[] = {
-        {"SSPanel1", "Board"},  {"SSPanel10", "Logo panel"}, {"SSPanel2", "Score"},
-        {"SSPanel3", "Turns"},  {"SSPanel9", "Summary"},     {"SSPanel8", "Commands"},
+        {"SSPanel1", "Board"}, {"SSPanel10", "Logo panel"}, {"SSPanel2", "Score"},
+        {"SSPanel3", "Turns"}, {"SSPanel9", "Summary"},     {"SSPanel8", "Commands"},
     };
     for (const auto& [name, spoken] : frames)
-        if (auto* frame = centralWidget()->findChild<QFrame*>(name, Qt::FindDirectChildrenOnly)) speakName(frame, spoken);
+        if (auto* frame = centralWidget()->findChild<QFrame*>(name, Qt::FindDirectChildrenOnly))
+            speakName(frame, spoken);
 }
 
 void FrmFerlow::buildMenus()
@@ -217,7 +220,8 @@ void FrmFerlow::buildMenus()
             actions_[i] = menu->menuAction();
             // Opening a submenu is an event of its own (Quick Pick clears the
             // board before its counts are shown).
-            connect(menu, &QMenu::aboutToShow, this, [this, id] { dispatch_.run([this, id] { events_.menuOpened(id); }); });
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this, id] { dispatch_.run([this, id] { events_.menuOpened(id); }); });
             break;
         }
         case MenuKind::Separator: {
@@ -232,7 +236,8 @@ void FrmFerlow::buildMenus()
             action->setObjectName(name);
             action->setCheckable(item.kind == MenuKind::CheckItem);
             if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
-            connect(action, &QAction::triggered, this, [this, id] { dispatch_.run([this, id] { events_.menuClicked(id); }); });
+            connect(action, &QAction::triggered, this,
+                    [this, id] { dispatch_.run([this, id] { events_.menuClicked(id); }); });
             actions_[i] = action;
             break;
         }

@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ui/dispatcher.h"
 #include "ui/widgets/panel.h"
 #include "ui/widgets/picture_view.h"
 #include "ui/widgets/program_icon.h"
 #include "ui/widgets/speech.h"
 #include "ui/widgets/twips.h"
-#include "ui/dispatcher.h"
 
 namespace ferlow::ui {
 std::vector<RibbonRect> openingRibbon()

@@ -15,10 +15,10 @@ constexpr double kRowLeft = 120, kRowWidth = 2250, kRowStep = 360, kTopRowTop = 
 }  // namespace
 
 Ferlowprize::Ferlowprize(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("Ferlowprize", WindowId::Prize, machine, dispatcher, machine.prize.window, [this] { events_.prizeFrameClosed(); },
-                [this] { events_.prizeBackgroundClicked(); }),
-      events_(machine),
-      screen_(machine.prize)
+    : AuxWindow(
+          "Ferlowprize", WindowId::Prize, machine, dispatcher, machine.prize.window,
+          [this] { events_.prizeFrameClosed(); }, [this] { events_.prizeBackgroundClicked(); }),
+      events_(machine), screen_(machine.prize)
 {
     // Ten hits at the top. The top row is a little taller; each lower row is made
     // after the one above it and so lies over its bottom edge.
@@ -31,9 +31,11 @@ Ferlowprize::Ferlowprize(Machine& machine, Dispatcher& dispatcher)
         QFont f = row->font();
         f.setBold(true);
         row->setFont(f);
-        row->setSpeechRule([](const Label& model) {
-            return Spoken{spokenColumns(model.caption.text()), spokenText(model.tooltip)};
-        }, true);
+        row->setSpeechRule(
+            [](const Label& model) {
+                return Spoken{spokenColumns(model.caption.text()), spokenText(model.tooltip)};
+            },
+            true);
         Lblpri_[static_cast<std::size_t>(h)] = row;
     }
     CmdClose_ = new FaceButton("CmdClose", this);

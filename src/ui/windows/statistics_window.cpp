@@ -36,10 +36,10 @@ Spoken speakStatsPanel(const Label& panel)
 }  // namespace
 
 FrmStats::FrmStats(Machine& machine, Dispatcher& dispatcher)
-    : AuxWindow("FrmStats", WindowId::Stats, machine, dispatcher, machine.stats.window, [this] { events_.statsFrameClosed(); },
-                [this] { events_.statsBackgroundClicked(); }),
-      events_(machine),
-      screen_(machine.stats)
+    : AuxWindow(
+          "FrmStats", WindowId::Stats, machine, dispatcher, machine.stats.window,
+          [this] { events_.statsFrameClosed(); }, [this] { events_.statsBackgroundClicked(); }),
+      events_(machine), screen_(machine.stats)
 {
     // The centre panel is made first so the number panels lie over its edges.
     Pnlcentre_ = new Panel("Pnlcentre", PanelStyle::Inset, this);
@@ -51,10 +51,12 @@ FrmStats::FrmStats(Machine& machine, Dispatcher& dispatcher)
         PnlNum_[static_cast<std::size_t>(n)] = panel;
     }
 
-    Pnlcentre_->setSpeechRule([](const Label& model) {
-        const QString columns = spokenColumns(model.caption.text());
-        return Spoken{columns.isEmpty() ? QString("Draw progress") : columns, spokenText(model.tooltip)};
-    }, true);
+    Pnlcentre_->setSpeechRule(
+        [](const Label& model) {
+            const QString columns = spokenColumns(model.caption.text());
+            return Spoken{columns.isEmpty() ? QString("Draw progress") : columns, spokenText(model.tooltip)};
+        },
+        true);
     QFrame* footer = makeFrame("SSPanel1", PanelStyle::Raised, this);
     speakName(footer, "Legend");
     footer->setGeometry(0, 190, 374, 72);

@@ -17,7 +17,7 @@ void paintHead(QPainter& p)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 50));
-    p.drawEllipse(kCentre + QPointF(0.8, 1.0), 13.2, 13.2); // soft drop shadow
+    p.drawEllipse(kCentre + QPointF(0.8, 1.0), 13.2, 13.2);  // soft drop shadow
 
     QRadialGradient skin(kCentre, 13.5, kCentre + QPointF(-4.5, -5.0));
     skin.setColorAt(0.0, QColor(255, 252, 196));
@@ -109,7 +109,7 @@ void paintSadBrows(QPainter& p)
     p.drawLine(QPointF(21.8, 7.8), QPointF(17.4, 6.4));
 }
 
-} // namespace
+}  // namespace
 
 QImage face(Mood mood, int scale)
 {
@@ -149,4 +149,4 @@ QImage face(Mood mood, int scale)
     return image;
 }
 
-} // namespace media::pictures
+}  // namespace media::pictures

@@ -113,7 +113,7 @@ double paintPage(QImage& image, int bodyPixels)
     return y;
 }
 
-} // namespace
+}  // namespace
 
 QImage help(int scale)
 {
@@ -127,8 +127,7 @@ QImage help(int scale)
     QImage image = paint::canvas(kWidth, kHeight, Qt::white, scale);
     for (int pixels = kPreferredPixels; pixels >= kSmallestPixels; --pixels) {
         const double bottom = paintPage(image, pixels);
-        if (bottom <= kHeight - kCloseButtonBand)
-            return image;
+        if (bottom <= kHeight - kCloseButtonBand) return image;
         std::fprintf(stderr, "make-media: help text at %d px runs %.0f px past the page\n", pixels,
                      bottom - (kHeight - kCloseButtonBand));
     }
@@ -136,4 +135,4 @@ QImage help(int scale)
     return {};
 }
 
-} // namespace media::pictures
+}  // namespace media::pictures

@@ -33,19 +33,13 @@ constexpr double kStartCredit = 30;
 constexpr double kBet = 10;
 constexpr int kHits = 2;
 
-const QColor kFace{239, 239, 239}; // the default theme's window and button face
+const QColor kFace{239, 239, 239};  // the default theme's window and button face
 const QColor kInk{0, 0, 0};
 const QColor kGreyedInk{190, 190, 190};
 
-QColor rgb(const ferlow::Color& c)
-{
-    return {c.r, c.g, c.b};
-}
+QColor rgb(const ferlow::Color& c) { return {c.r, c.g, c.b}; }
 
-QString caption(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+QString caption(const std::string& text) { return QString::fromStdString(text); }
 
 // A 3-D panel's one-pixel bevel, raised or sunken, around `r`.
 void bevel(QPainter& p, const QRectF& r, bool sunken)
@@ -109,10 +103,7 @@ double boardCorner(QPainter& p, QPointF at, const std::function<std::optional<Ba
     return frame.height();
 }
 
-bool picked(int number)
-{
-    return std::find(std::begin(kPicks), std::end(kPicks), number) != std::end(kPicks);
-}
+bool picked(int number) { return std::find(std::begin(kPicks), std::end(kPicks), number) != std::end(kPicks); }
 
 // What each hit count pays for the story's ticket, as the Prizes window shows it.
 ferlow::PrizeFactors prizes()
@@ -124,11 +115,12 @@ ferlow::PrizeFactors prizes()
     return table;
 }
 
-} // namespace
+}  // namespace
 
 double pickNumbers(QPainter& p, QPointF at)
 {
-    return boardCorner(p, at, [](int n) { return picked(n) ? std::optional(Ball::Picked) : std::nullopt; }, false);
+    return boardCorner(
+        p, at, [](int n) { return picked(n) ? std::optional(Ball::Picked) : std::nullopt; }, false);
 }
 
 double drawnBalls(QPainter& p, QPointF at)
@@ -137,8 +129,7 @@ double drawnBalls(QPainter& p, QPointF at)
     // 2 and 16 are still waiting.
     const auto ballOn = [](int n) -> std::optional<Ball> {
         const bool drawn = n == 3 || n == 5 || n == 11 || n == 13 || n == 14;
-        if (drawn)
-            return picked(n) ? Ball::Hit : Ball::Drawn;
+        if (drawn) return picked(n) ? Ball::Hit : Ball::Drawn;
         return picked(n) ? std::optional(Ball::Picked) : std::nullopt;
     };
     return boardCorner(p, at, ballOn, true);
@@ -150,7 +141,8 @@ double betDialog(QPainter& p, QPointF at)
     // The window's own layout in pixels, made smaller; its texts stay readable.
     constexpr double kScale = 0.44;
     constexpr double kTitle = 11.0;
-    const QRectF window(at + QPointF(kWidth - 296 * kScale - 2, 0), QSizeF(296 * kScale + 2, 152 * kScale + kTitle + 2));
+    const QRectF window(at + QPointF(kWidth - 296 * kScale - 2, 0),
+                        QSizeF(296 * kScale + 2, 152 * kScale + kTitle + 2));
     const QPointF client = window.topLeft() + QPointF(1, kTitle + 1);
     const auto place = [&](double x, double y, double w, double h) {
         return QRectF(client + QPointF(x, y) * kScale, QSizeF(w, h) * kScale);
@@ -177,10 +169,10 @@ double betDialog(QPainter& p, QPointF at)
     panel(p, place(4, 5, 288, 54), kFace, false);
     struct Amount {
         const ferlow::Button* button;
-        double amount; // 0 for All
+        double amount;  // 0 for All
         double left;
     };
-    const Amount amounts[] = {{&bet.Cmd5, 5, 10},   {&bet.Cmd10, 10, 54},   {&bet.Cmd20, 20, 98},
+    const Amount amounts[] = {{&bet.Cmd5, 5, 10},    {&bet.Cmd10, 10, 54},    {&bet.Cmd20, 20, 98},
                               {&bet.Cmd50, 50, 143}, {&bet.Cmd100, 100, 188}, {&bet.Cmdall, 0, 239}};
     for (const Amount& a : amounts) {
         const bool enabled = a.amount == 0 ? kStartCredit < 100 : kStartCredit >= a.amount;
@@ -223,7 +215,7 @@ double statusPanels(QPainter& p, QPointF at)
     p.save();
     p.translate(at);
     p.scale(0.72, 0.72);
-    paintHourglass(p, 0.9, true); // the first turn under way
+    paintHourglass(p, 0.9, true);  // the first turn under way
     p.restore();
 
     const double won = kBet * prizes()[kHits];
@@ -260,4 +252,4 @@ double prizeWindow(QPainter& p, QPointF at)
     return window.height();
 }
 
-} // namespace media::pictures::help_diagrams
+}  // namespace media::pictures::help_diagrams

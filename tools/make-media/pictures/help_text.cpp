@@ -19,9 +19,9 @@ namespace {
 using ferlow::media::Ball;
 
 struct Piece {
-    QString text;             // empty for a ball
+    QString text;  // empty for a ball
     bool bold = false;
-    std::optional<Ball> ball; // set for a ball
+    std::optional<Ball> ball;  // set for a ball
 };
 
 // Pieces with no break allowed between them (a word, or a ball and its word);
@@ -30,17 +30,15 @@ using Unit = std::vector<Piece>;
 
 Ball ballNamed(const QString& colour)
 {
-    if (colour == QLatin1String("blue"))
-        return Ball::Picked;
-    if (colour == QLatin1String("red"))
-        return Ball::Drawn;
+    if (colour == QLatin1String("blue")) return Ball::Picked;
+    if (colour == QLatin1String("red")) return Ball::Drawn;
     return Ball::Hit;
 }
 
 std::vector<Unit> split(const QString& markup)
 {
     std::vector<Unit> units;
-    Unit pending; // a ball waiting for its word
+    Unit pending;  // a ball waiting for its word
     bool bold = false;
     static const QRegularExpression token(QStringLiteral(R"(\*\*|\[(blue|red|purple)\]|\s+|[^\s*\[]+|.)"));
     Unit word;
@@ -63,19 +61,17 @@ std::vector<Unit> split(const QString& markup)
             pending.push_back({QString(), false, ballNamed(m.captured(1))});
         } else if (t.at(0).isSpace()) {
             endWord();
-            if (t.contains(QLatin1Char('\n')))
-                units.emplace_back();
+            if (t.contains(QLatin1Char('\n'))) units.emplace_back();
         } else {
             word.push_back({QString(t).replace(QLatin1Char('~'), QLatin1Char(' ')), bold, std::nullopt});
         }
     }
     endWord();
-    if (!pending.empty())
-        units.push_back(pending);
+    if (!pending.empty()) units.push_back(pending);
     return units;
 }
 
-} // namespace
+}  // namespace
 
 double paint(QPainter& p, const Frame& frame, const QString& markup, int pixelSize, const QColor& ink)
 {
@@ -90,8 +86,8 @@ double paint(QPainter& p, const Frame& frame, const QString& markup, int pixelSi
     const auto widthOf = [&](const Unit& unit) {
         double w = 0.0;
         for (const Piece& piece : unit) {
-            w += piece.ball ? ballSize + 3.0
-                                      : (piece.bold ? boldMetrics : regularMetrics).horizontalAdvance(piece.text);
+            w +=
+                piece.ball ? ballSize + 3.0 : (piece.bold ? boldMetrics : regularMetrics).horizontalAdvance(piece.text);
         }
         return w;
     };
@@ -117,8 +113,7 @@ double paint(QPainter& p, const Frame& frame, const QString& markup, int pixelSi
             x = 0.0;
             lineEmpty = true;
         }
-        if (!lineEmpty)
-            x += space;
+        if (!lineEmpty) x += space;
         const double baseline = y + regularMetrics.ascent();
         for (const Piece& piece : unit) {
             if (piece.ball) {
@@ -139,4 +134,4 @@ double paint(QPainter& p, const Frame& frame, const QString& markup, int pixelSi
     return y + lineHeight;
 }
 
-} // namespace media::pictures::help_text
+}  // namespace media::pictures::help_text

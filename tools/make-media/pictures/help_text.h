@@ -12,8 +12,8 @@ namespace media::pictures::help_text {
 struct Frame {
     double left = 0.0;
     double top = 0.0;
-    double fullWidth = 0.0;   // width of a line below the diagram
-    double besideWidth = 0.0; // width of a line next to it
+    double fullWidth = 0.0;    // width of a line below the diagram
+    double besideWidth = 0.0;  // width of a line next to it
     double diagramBottom = 0.0;
 };
 
@@ -23,4 +23,4 @@ struct Frame {
 // it. Returns the y just below the last line.
 double paint(QPainter& painter, const Frame& frame, const QString& markup, int pixelSize, const QColor& ink);
 
-} // namespace media::pictures::help_text
+}  // namespace media::pictures::help_text

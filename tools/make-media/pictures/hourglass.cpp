@@ -18,7 +18,7 @@ constexpr double kCentreX = 22.0;
 constexpr double kGlassTop = 9.0;
 constexpr double kNeckY = 32.0;
 constexpr double kGlassBottom = 55.0;
-constexpr double kSandTop = 14.5; // a full top bulb still has air above the sand
+constexpr double kSandTop = 14.5;  // a full top bulb still has air above the sand
 
 const QColor kSandLight{246, 196, 92};
 const QColor kSand{226, 158, 46};
@@ -38,10 +38,8 @@ QPainterPath glassOutline()
     QPainterPath path;
     const double step = 0.5;
     path.moveTo(kCentreX - halfWidth(kGlassTop), kGlassTop);
-    for (double y = kGlassTop; y <= kGlassBottom; y += step)
-        path.lineTo(kCentreX - halfWidth(y), y);
-    for (double y = kGlassBottom; y >= kGlassTop; y -= step)
-        path.lineTo(kCentreX + halfWidth(y), y);
+    for (double y = kGlassTop; y <= kGlassBottom; y += step) path.lineTo(kCentreX - halfWidth(y), y);
+    for (double y = kGlassBottom; y >= kGlassTop; y -= step) path.lineTo(kCentreX + halfWidth(y), y);
     path.closeSubpath();
     return path;
 }
@@ -51,8 +49,7 @@ double area(double from, double to)
 {
     double sum = 0.0;
     const double dy = 0.05;
-    for (double y = from; y < to; y += dy)
-        sum += 2.0 * halfWidth(y + dy / 2) * dy;
+    for (double y = from; y < to; y += dy) sum += 2.0 * halfWidth(y + dy / 2) * dy;
     return sum;
 }
 
@@ -169,20 +166,18 @@ void paintGlassShine(QPainter& p)
         const double a = upper ? 13.0 : 38.0;
         const double b = upper ? 26.0 : 51.0;
         shine.moveTo(kCentreX - halfWidth(a) + 2.6, a);
-        for (double y = a; y <= b; y += 0.5)
-            shine.lineTo(kCentreX - halfWidth(y) + 2.6, y);
+        for (double y = a; y <= b; y += 0.5) shine.lineTo(kCentreX - halfWidth(y) + 2.6, y);
         p.setPen(QPen(QColor(255, 255, 255, 190), 1.5, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(shine);
         QPainterPath rim;
         rim.moveTo(kCentreX + halfWidth(a + 2) - 1.6, a + 2);
-        for (double y = a + 2; y <= b - 3; y += 0.5)
-            rim.lineTo(kCentreX + halfWidth(y) - 1.6, y);
+        for (double y = a + 2; y <= b - 3; y += 0.5) rim.lineTo(kCentreX + halfWidth(y) - 1.6, y);
         p.setPen(QPen(QColor(255, 255, 255, 90), 0.8, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(rim);
     }
 }
 
-} // namespace
+}  // namespace
 
 void paintHourglass(QPainter& p, double topShare, bool running)
 {
@@ -192,7 +187,7 @@ void paintHourglass(QPainter& p, double topShare, bool running)
 
     const QPainterPath glass = glassOutline();
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(226, 236, 242, 150)); // tinted glass over the background
+    p.setBrush(QColor(226, 236, 242, 150));  // tinted glass over the background
     p.drawPath(glass);
     paintSand(p, glass, std::clamp(topShare, 0.0, 1.0), running);
     paintGlassShine(p);
@@ -215,4 +210,4 @@ QImage hourglass(int stage, int scale)
     return image;
 }
 
-} // namespace media::pictures
+}  // namespace media::pictures

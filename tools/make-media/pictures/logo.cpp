@@ -84,7 +84,7 @@ QPainterPath lettering(const QRectF& box)
     return fit.map(text);
 }
 
-} // namespace
+}  // namespace
 
 QImage logo(int scale)
 {
@@ -100,7 +100,7 @@ QImage logo(int scale)
 
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 0, 0, 150));
-    p.drawPath(text.translated(1.4, 1.8)); // drop shadow on the felt
+    p.drawPath(text.translated(1.4, 1.8));  // drop shadow on the felt
 
     p.setPen(QPen(QColor(48, 18, 0), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -126,4 +126,4 @@ QImage logo(int scale)
     return image;
 }
 
-} // namespace media::pictures
+}  // namespace media::pictures

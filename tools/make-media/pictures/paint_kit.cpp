@@ -70,14 +70,10 @@ double rowNoise(double x, int row, double period, std::uint32_t seed)
 QColor mix(const QColor& a, const QColor& b, double t)
 {
     const auto lerp = [t](int p, int q) { return clampByte(p + (q - p) * t); };
-    return {lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
-            lerp(a.alpha(), b.alpha())};
+    return {lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()), lerp(a.alpha(), b.alpha())};
 }
 
-int clampByte(double v)
-{
-    return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
-}
+int clampByte(double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); }
 
 namespace {
 
@@ -93,16 +89,13 @@ QFont pixelFont(const QString& family, QFont::StyleHint hint, int pixelSize, boo
     return font;
 }
 
-} // namespace
+}  // namespace
 
 QFont sansFont(int pixelSize, bool bold)
 {
     return pixelFont(QStringLiteral("Sans Serif"), QFont::SansSerif, pixelSize, bold);
 }
 
-QFont serifFont(int pixelSize, bool bold)
-{
-    return pixelFont(QStringLiteral("Serif"), QFont::Serif, pixelSize, bold);
-}
+QFont serifFont(int pixelSize, bool bold) { return pixelFont(QStringLiteral("Serif"), QFont::Serif, pixelSize, bold); }
 
-} // namespace media::paint
+}  // namespace media::paint

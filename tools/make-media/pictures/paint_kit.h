@@ -36,4 +36,4 @@ int clampByte(double v);
 QFont sansFont(int pixelSize, bool bold = false);
 QFont serifFont(int pixelSize, bool bold = false);
 
-} // namespace media::paint
+}  // namespace media::paint

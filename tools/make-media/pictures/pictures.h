@@ -9,7 +9,7 @@ class QPainter;
 
 namespace media::pictures {
 
-QImage logo(int scale);                 // 136 x 48, top of the main window's right column
+QImage logo(int scale);                   // 136 x 48, top of the main window's right column
 QImage plating(bool pressed, int scale);  // 120 x 40, face of a command button
 
 // 44 x 64; stage 1 has all the sand in the top bulb, stage 6 all in the bottom.
@@ -19,10 +19,10 @@ QImage hourglass(int stage, int scale);
 // the painter for other sizes); topShare is the part of the sand still on top.
 void paintHourglass(QPainter& painter, double topShare, bool running);
 
-QImage australia(int scale);          // 96 x 64, the opening window
-QImage help(int scale);          // 484 x 400, the help page; null if the text cannot fit
+QImage australia(int scale);  // 96 x 64, the opening window
+QImage help(int scale);       // 484 x 400, the help page; null if the text cannot fit
 
 enum class Mood { Beaming, BigSmile, Smile, SlightSmile, Straight, Sad };
-QImage face(Mood mood, int scale);        // 30 x 30
+QImage face(Mood mood, int scale);  // 30 x 30
 
-} // namespace media::pictures
+}  // namespace media::pictures

@@ -19,28 +19,27 @@ double metal(int x, int y, int scale)
 {
     const double v = static_cast<double>(y) / scale / (kHeight - 1);
     double base = 228.0 - 26.0 * v;
-    base += 7.0 * std::exp(-std::pow((v - 0.2) / 0.12, 2.0)); // sheen band
+    base += 7.0 * std::exp(-std::pow((v - 0.2) / 0.12, 2.0));  // sheen band
     const double calm = std::abs(v - 0.5) < 0.28 ? 0.5 : 1.0;
-    double brush = 4.2 * paint::rowNoise(x, y, 23.0 * scale, 5)  // long strokes
-                   + 1.8 * paint::rowNoise(x, y, 5.0 * scale, 6) // short grain
-                   + 1.6 * (paint::hash01(0, y, 7) - 0.5);       // each row a shade apart
+    double brush = 4.2 * paint::rowNoise(x, y, 23.0 * scale, 5)   // long strokes
+                   + 1.8 * paint::rowNoise(x, y, 5.0 * scale, 6)  // short grain
+                   + 1.6 * (paint::hash01(0, y, 7) - 0.5);        // each row a shade apart
     // Now and then a brighter scratch along a row, as on real brushed steel.
-    if (paint::hash01(1, y, 8) > 0.8)
-        brush += 5.0 * std::max(0.0, paint::rowNoise(x, y, 31.0 * scale, 9));
+    if (paint::hash01(1, y, 8) > 0.8) brush += 5.0 * std::max(0.0, paint::rowNoise(x, y, 31.0 * scale, 9));
     return base + brush * calm;
 }
 
 // Bevel shading by ring (1 = outermost pixel): the rim, then three rings
 // blending from a strong edge into the flat face.
 struct Ring {
-    double lit;    // top and left edges when raised
-    double shaded; // bottom and right edges when raised
-    double weight; // how much of the ring is edge rather than face
+    double lit;     // top and left edges when raised
+    double shaded;  // bottom and right edges when raised
+    double weight;  // how much of the ring is edge rather than face
 };
 constexpr Ring kRaised[] = {{72, 72, 1.0}, {255, 118, 1.0}, {246, 150, 0.75}, {240, 176, 0.3}};
 constexpr Ring kSunken[] = {{58, 58, 1.0}, {104, 226, 1.0}, {140, 220, 0.75}, {170, 214, 0.3}};
 
-} // namespace
+}  // namespace
 
 QImage plating(bool pressed, int scale)
 {
@@ -61,8 +60,8 @@ QImage plating(bool pressed, int scale)
             const int ring = std::min(nearTopLeft, nearBottomRight) / scale;
             if (ring < 4) {
                 // Corners split along the diagonal, like a mitred frame.
-                const bool topLeft = nearTopLeft < nearBottomRight
-                                     || (nearTopLeft == nearBottomRight && x + y < width - 1 - x + height - 1 - y);
+                const bool topLeft = nearTopLeft < nearBottomRight ||
+                                     (nearTopLeft == nearBottomRight && x + y < width - 1 - x + height - 1 - y);
                 const Ring& r = rings[ring];
                 const double edge = topLeft ? r.lit : r.shaded;
                 g += (edge - g) * r.weight;
@@ -74,4 +73,4 @@ QImage plating(bool pressed, int scale)
     return image;
 }
 
-} // namespace media::pictures
+}  // namespace media::pictures

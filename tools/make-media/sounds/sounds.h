@@ -11,9 +11,9 @@ synth::Track boot();  // a drawn ball landing on a number the player did not pic
 synth::Track hit();   // a drawn ball landing on a picked number
 
 // Little tunes (tunes.cpp).
-synth::Track lost();     // a turn that paid nothing
+synth::Track lost();  // a turn that paid nothing
 synth::Track smallWin();
 synth::Track bigWin();
 synth::Track opening();  // the jingle of the opening window
 
-} // namespace media::sounds
+}  // namespace media::sounds
