@@ -44,6 +44,9 @@ public:
     const QTimer& cycleTimer() const { return cycle_; }
 
 private:
+    AboutWindowEvents& events_;
+    const AboutScreen& screen_;
+
     Panel* SSPanel1_ = nullptr;
     Panel* Label1_ = nullptr;
     Panel* Label2_ = nullptr;
@@ -52,8 +55,6 @@ private:
     FaceButton* Cmdok_ = nullptr;
     CyclerView* cycler_ = nullptr;
     QTimer cycle_;
-    AboutWindowEvents& events_;
-    const AboutScreen& screen_;
 };
 
 }  // namespace ferlow::ui

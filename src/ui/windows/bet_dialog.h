@@ -44,6 +44,9 @@ public:
     void sync();
 
 private:
+    BetDialogEvents& events_;
+    const BetScreen& screen_;
+
     void buildAmountButtons();
     void syncAmountField();
 
@@ -55,8 +58,6 @@ private:
     Panel* Lblturn_ = nullptr;
     Panel* PnlGauge_ = nullptr;
     QLabel* Fillin_ = nullptr;
-    BetDialogEvents& events_;
-    const BetScreen& screen_;
 };
 
 }  // namespace ferlow::ui

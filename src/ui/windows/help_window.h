@@ -22,10 +22,11 @@ public:
     void sync();
 
 private:
-    PictureView* Image1_ = nullptr;
-    FaceButton* CmdClose_ = nullptr;
     HelpWindowEvents& events_;
     const HelpScreen& screen_;
+
+    PictureView* Image1_ = nullptr;
+    FaceButton* CmdClose_ = nullptr;
 };
 
 }  // namespace ferlow::ui

@@ -7,8 +7,8 @@
 #include <array>
 #include <functional>
 
-#include "engine/machine/high_score_window.h"
 #include "engine/machine/game_state.h"
+#include "engine/machine/high_score_window.h"
 #include "engine/screens/high_score_window.h"
 #include "ui/widgets/aux_window.h"
 
@@ -55,6 +55,10 @@ public:
     void sync();
 
 private:
+    HighScoreWindowEvents& events_;
+    const HighScoreScreen& screen_;
+    const GameState& state_;  // the scores, which a screen reader hears whole
+
     void buildRows();
     void buildBottomRow();
 
@@ -66,9 +70,6 @@ private:
     PictureView* PicFace_ = nullptr;
     FaceButton* CmdClose_ = nullptr;
     Panel* LblLoss_ = nullptr;
-    HighScoreWindowEvents& events_;
-    const HighScoreScreen& screen_;
-    const GameState& state_;  // the scores, which a screen reader hears whole
 };
 
 }  // namespace ferlow::ui

@@ -34,6 +34,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    InstructionsWindowEvents& events_;
+    const InstructionsScreen& screen_;
+
     void syncDots();
     void scatter(int count, const QColor& colour);
 
@@ -46,8 +49,6 @@ private:
     std::mt19937 random_;
     unsigned greyRunsDrawn_ = 0;
     unsigned whiteRunsDrawn_ = 0;
-    InstructionsWindowEvents& events_;
-    const InstructionsScreen& screen_;
 };
 
 }  // namespace ferlow::ui

@@ -42,6 +42,10 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    MainWindowEvents& events_;
+    WindowEvents& windows_;
+    const MainScreen& screen_;
+
     void buildBoard(QWidget* central);
     void buildSidePanels(QWidget* central);
     void buildButtons(QWidget* central);
@@ -53,9 +57,6 @@ private:
     // presses, else on the number.
     void pressFromKeyboard(int position);
 
-    MainWindowEvents& events_;
-    WindowEvents& windows_;
-    const MainScreen& screen_;
     Dispatcher& dispatch_;
     WindowBinding binding_;
 

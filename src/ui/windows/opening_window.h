@@ -36,6 +36,7 @@ private:
     OpeningWindowEvents& events_;
     WindowEvents& windows_;
     const OpeningScreen& screen_;
+
     Dispatcher& dispatch_;
     WindowBinding binding_;
     QPixmap background_;

@@ -25,10 +25,11 @@ public:
     void sync();
 
 private:
-    std::array<Panel*, 11> Lblpri_{};  // by hit count 2..10
-    FaceButton* CmdClose_ = nullptr;
     PrizeWindowEvents& events_;
     const PrizeScreen& screen_;
+
+    std::array<Panel*, 11> Lblpri_{};  // by hit count 2..10
+    FaceButton* CmdClose_ = nullptr;
 };
 
 }  // namespace ferlow::ui

@@ -27,6 +27,9 @@ public:
     void sync();
 
 private:
+    StatisticsWindowEvents& events_;
+    const StatsScreen& screen_;
+
     void buildLegend(QWidget* footer);
 
     std::array<Panel*, kBoardNumbers + 1> PnlNum_{};  // by number 1..80
@@ -35,8 +38,6 @@ private:
     std::array<Panel*, 6> legendLabels_{};
     std::array<ShapeView*, 6> legendShapes_{};
     FaceButton* CmdClose_ = nullptr;
-    StatisticsWindowEvents& events_;
-    const StatsScreen& screen_;
 };
 
 }  // namespace ferlow::ui
