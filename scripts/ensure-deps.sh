@@ -6,8 +6,8 @@
 #   play     building and playing the game
 #   package  that, and what makes the Debian package
 #   test     that, and what the tests use: GoogleTest, Xvfb and the X tools, a
-#            window manager, the desktop files' validators, clang's fuzzer and
-#            a second locale
+#            window manager, the desktop files' validators, clang's fuzzer,
+#            clang-format and a second locale
 #   bench    that, Google Benchmark, and PulseAudio (a null sink measures sound costs)
 #   --list   prints the packages instead of installing them
 set -euo pipefail
@@ -23,7 +23,7 @@ test=(
   libgtest-dev
   xvfb xdotool imagemagick x11-utils openbox
   desktop-file-utils appstream groff-base man-db
-  clang-14 libclang-rt-14-dev locales
+  clang-14 libclang-rt-14-dev clang-format locales
 )
 bench=(libbenchmark-dev pulseaudio pulseaudio-utils)
 
