@@ -40,6 +40,9 @@ std::string dataFile(const std::string& name)
     return QDir(media::installedDataFolder()).filePath(QString::fromStdString(name)).toStdString();
 }
 
+// The machine's table and the file's: both five places.
+static_assert(storage::kHighScorePlaces == kHighScorePlaces);
+
 StoredHighScores toEngine(const storage::HighScoreTable& table)
 {
     StoredHighScores stored;
