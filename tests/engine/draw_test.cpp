@@ -1,23 +1,23 @@
 // The draw: distinct balls one per second, hits, winnings paid while the balls
-// fall, the hourglass of turns, the status line and the result sounds.
+// fall, the hourglass of turns, the status line and the sounds.
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "engine/rules/format.h"
 #include "support/game_driver.h"
 
 namespace ferlow {
 namespace {
 
-class DrawTest : public ::testing::Test {
+class Draw : public ::testing::Test {
 protected:
     void SetUp() override { test::startGame(m); }
-    std::vector<test::PlayedSound> soundsNamed(const char* name) const
+    int count(const char* sound) const
     {
-        std::vector<test::PlayedSound> found;
-        for (const auto& s : host.sounds)
-            if (s.path.ends_with(name)) found.push_back(s);
-        return found;
+        int n = 0;
+        for (const auto& s : host.sounds) n += s.path == sound;
+        return n;
     }
     int marked(ListImage image) const
     {
@@ -30,74 +30,111 @@ protected:
     Machine m{host};
 };
 
-TEST_F(DrawTest, TwentyOrTwentyTwoDistinctBallsOnePerSecond)
+// The generator is seeded from the clock at start-up; a duplicate is drawn again.
+TEST(DrawFromStart, TheFirstDrawIsTheGeneratorsFirstNumbers)
+{
+    test::FakeHost host;
+    host.clock = 45678;
+    Machine m(host);
+    test::startGame(m);
+    test::pickNumbers(m, {0, 1, 2, 3});
+    test::placeBet(m, "1");
+    std::vector<int> order;
+    host.onEvents = [&] {
+        const std::string& line = m.stats.Pnlcentre.caption.text();
+        const auto at = line.find("Number: ");
+        if (at != std::string::npos && order.size() < 15) {
+            const int n = std::stoi(line.substr(at + 8, 2));
+            if (order.empty() || order.back() != n) order.push_back(n);
+        }
+    };
+    test::play(m);
+    // The first ball falls after the first wait; the status line shows it from then.
+    EXPECT_EQ(order, (std::vector<int>{25, 12, 37, 46, 51, 70, 72, 20, 27, 76, 77, 9, 60, 16, 68}));
+}
+
+TEST_F(Draw, TwentyOrTwentyTwoDistinctBallsOnePerSecond)
 {
     for (Menu level : {Menu::Mnueasy, Menu::Mnumedium, Menu::Mnuhard, Menu::Mnuhardest}) {
         m.menuClicked(Menu::Mnungam);
-        m.main.item(Menu::Mnugtyp).enabled = true;
         m.menuClicked(level);
         const int expected = level == Menu::Mnumedium || level == Menu::Mnuhardest ? 22 : 20;
         const int clockBefore = host.clock;
         const auto statsBefore = m.state.numberStats;
         test::playTurn(m, 4, 0, "1");
         EXPECT_EQ(marked(ListImage::Drawn), expected);
-        int flags = 0, counted = 0;
-        for (int i = 0; i < kBoardNumbers; ++i) flags += m.state.drawnFlags[i];
+        int counted = 0;
         for (int n = 1; n <= kBoardNumbers; ++n) counted += m.state.numberStats[n] - statsBefore[n];
-        EXPECT_EQ(flags, expected);
         EXPECT_EQ(counted, expected);
-        EXPECT_EQ(host.clock - clockBefore, expected);  // one ball per change of the second
-        m.main.item(Menu::Mnungam).enabled = true;
+        EXPECT_EQ(host.clock - clockBefore, expected);
     }
 }
 
-TEST_F(DrawTest, ABallIsDrawnAgainUntilItIsNew)
+TEST_F(Draw, NoHitsLosesTheBetAfterTheLastBall)
 {
-    // The generator's own sequence repeats numbers within 20 draws often enough
-    // over many seeds; every draw must still mark distinct numbers.
-    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
-        m.random.reseed(seed);
-        const auto balls = test::predictBalls(m.random, 22);
-        EXPECT_EQ(std::set<int>(balls.begin(), balls.end()).size(), 22u);
-    }
-}
-
-TEST_F(DrawTest, NoHitsLosesTheBetAfterTheLastBall)
-{
-    test::pickNumbers(m, test::picksForHits(m, 4, 0));
+    test::pickNumbers(m, test::picksForHits(m, 4, 1));
     test::placeBet(m, "10");
-    std::set<double> creditsDuringDraw;
-    host.onEvents = [&] { creditsDuringDraw.insert(m.state.credit); };
+    m.commandDown(CommandButton::CmdPlay);  // the pressed face goes when the draw starts
+    std::set<std::string> playFace;
+    std::set<double> credits;
+    std::set<bool> newGame;
+    host.onEvents = [&] {
+        credits.insert(m.state.credit);
+        playFace.insert(m.main.CmdPlay.face.file);
+        newGame.insert(m.main.item(Menu::Mnungam).enabled);
+    };
     test::play(m);
-    EXPECT_EQ(creditsDuringDraw, std::set<double>{30});
+    EXPECT_EQ(credits, std::set<double>{30});
+    EXPECT_EQ(playFace, std::set<std::string>{"plating.bmp"});
+    EXPECT_EQ(newGame, std::set<bool>{false});  // one hit pays nothing
     EXPECT_EQ(m.state.credit, 20);
-    EXPECT_EQ(m.state.creditsLost, 10);
     EXPECT_EQ(m.hsc.LblLoss.caption.text(), "You lost 10 credits");
-    EXPECT_EQ(m.main.LblCred.caption.text(), "Credit 20");
-    EXPECT_TRUE(m.main.item(Menu::Mnungam).enabled);  // the lost bet enables New Game
-    EXPECT_TRUE(m.main.Cmdbet.enabled);
-    EXPECT_TRUE(m.main.item(Menu::Mnucnum).enabled);
-    EXPECT_EQ(m.state.bet, 0);
-    EXPECT_EQ(m.main.LblBet.caption.text(), "Bet 10");  // captions keep the turn just played
+    // The captions keep the turn just played; the lost bet enables New Game.
+    EXPECT_EQ(m.main.LblCred.caption.text() + "|" + m.main.LblBet.caption.text() + "|" + m.main.LblHit.caption.text(),
+              "Credit 20|Bet 10|Hits  1");
+    EXPECT_EQ(test::enabledControls(m), "Bet Exit NewGame ChangeNumbers ScoreStyle main prize stats");
 }
 
-TEST_F(DrawTest, CreditRisesByExactlyTheFinalPrizeInBothStyles)
+// Every later hit recomputes the prize; each payment adds only what is not yet
+// paid, so the credit rises by exactly the final prize, in either style.
+TEST_F(Draw, TheCreditRisesByExactlyTheFinalPrize)
 {
-    for (Menu style : {Menu::MnuSlow, Menu::MnuFast}) {
-        m.menuClicked(style);
+    const struct {
+        Menu style;
+        int spots, hits;
+        const char* bet;
+        double won;
+    } turns[] = {{Menu::MnuFast, 4, 2, "10", 70},
+                 {Menu::MnuSlow, 8, 6, "10", 850},
+                 {Menu::MnuFast, 8, 6, "10", 850},
+                 {Menu::MnuFast, 4, 3, "2.5", 37.5},
+                 {Menu::MnuSlow, 4, 3, "2.5", 37.5}};
+    for (const auto& t : turns) {
+        m.menuClicked(t.style);
         const double before = m.state.credit;
-        test::playTurn(m, 8, 6, "10");  // Easy, 8 spots, 6 hits: factor 85
-        EXPECT_EQ(m.state.credit, before + 850) << (style == Menu::MnuSlow ? "slow" : "fast");
-        EXPECT_EQ(m.main.LblWon.caption.text(), "Won 850");
-        EXPECT_EQ(m.prize.row(6).fore, palette::brightRed);
-        EXPECT_EQ(m.prize.row(5).fore, palette::black);
+        std::vector<bool> newGame;
+        host.onEvents = [&] { newGame.push_back(m.main.item(Menu::Mnungam).enabled); };
+        test::playTurn(m, t.spots, t.hits, t.bet);
+        EXPECT_DOUBLE_EQ(m.state.credit, before + t.won);
+        EXPECT_EQ(marked(ListImage::Hit), t.hits);
+        EXPECT_EQ(m.main.LblWon.caption.text(), "Won " + fmt::grouped(t.won));
+        EXPECT_EQ(m.prize.row(t.hits).fore, palette::brightRed);
+        EXPECT_EQ(m.prize.row(t.hits + 1).fore, Color::buttonText());
+        EXPECT_TRUE(t.hits == 2 || m.prize.row(t.hits - 1).fore == palette::black);
         EXPECT_EQ(m.state.creditCountFrom, 1);
+        EXPECT_FALSE(newGame.front());  // Play disabled it; the second hit enables it
+        EXPECT_TRUE(newGame.back());
     }
+    host.onEvents = nullptr;
+    const double before = m.state.credit;
+    test::playTurn(m, 4, 0, "2.5");
+    EXPECT_DOUBLE_EQ(m.state.credit, before - 2.5);
+    EXPECT_EQ(m.state.creditsLost, 2);  // a 16-bit total: 2.5 to the even neighbour
 }
 
 // One credit per pass of the event loop: every whole value is painted on the way,
 // also when a fractional bet makes the prize end in a fraction.
-TEST_F(DrawTest, SlowStyleShowsEveryCreditOnTheWay)
+TEST_F(Draw, SlowStyleShowsEveryCreditOnTheWay)
 {
     const struct {
         const char* bet;
@@ -108,18 +145,17 @@ TEST_F(DrawTest, SlowStyleShowsEveryCreditOnTheWay)
         std::set<std::string> shown;
         host.onEvents = [&] { shown.insert(m.main.LblCred.caption.text()); };
         test::playTurn(m, 4, 3, row.bet);
-        host.onEvents = nullptr;
         for (int c = 30; c <= row.last; ++c)
             EXPECT_TRUE(shown.contains("Credit " + std::to_string(c))) << "bet " << row.bet << ", credit " << c;
-        EXPECT_EQ(m.state.credit, 30 + 15 * std::stod(row.bet));
         EXPECT_EQ(m.main.LblCred.caption.text(), "Credit " + std::to_string(row.last));
     }
 }
 
 // New Game chosen while the balls fall ends the draw; the turn's win goes with
 // it, so the next turn starts from nothing won.
-TEST_F(DrawTest, NewGameMidDrawLeavesNoWinBehind)
+TEST_F(Draw, NewGameMidDrawLeavesNoWinBehind)
 {
+    test::playTurn(m, 4, 0, "1");
     test::pickNumbers(m, test::picksForHits(m, 4, 3));
     test::placeBet(m, "10");
     host.onEvents = [&] {
@@ -129,120 +165,86 @@ TEST_F(DrawTest, NewGameMidDrawLeavesNoWinBehind)
     host.onEvents = nullptr;
     ASSERT_EQ(m.state.turn, 0);
     EXPECT_EQ(m.state.won, 0);
-    EXPECT_EQ(m.state.prize, 0);
+    EXPECT_EQ(m.main.PicShow.tooltip, "You have 20 turns");
+    EXPECT_EQ(marked(ListImage::Drawn) + marked(ListImage::Hit) + marked(ListImage::Picked), 0);  // no ball fell after
+    EXPECT_EQ(m.main.window.pointer, Pointer::Default);
     test::playTurn(m, 4, 0, "1");
     EXPECT_EQ(m.state.credit, 29);
     EXPECT_EQ(m.main.LblWon.caption.text(), "Won 0");
-    EXPECT_EQ(m.main.LblwonS.caption.text(), "Won 0");
 }
 
-TEST_F(DrawTest, NewGameBecomesAvailableAtTheSecondHitMidDraw)
-{
-    const auto picks = test::picksForHits(m, 4, 2);
-    const auto balls = test::predictBalls(m.random, 20);
-    test::pickNumbers(m, picks);
-    test::placeBet(m, "5");
-    std::vector<bool> newGameDuringDraw;
-    host.onEvents = [&] { newGameDuringDraw.push_back(m.main.item(Menu::Mnungam).enabled); };
-    test::play(m);
-    ASSERT_FALSE(newGameDuringDraw.empty());
-    EXPECT_FALSE(newGameDuringDraw.front());  // Play disabled it before the first ball
-    EXPECT_TRUE(newGameDuringDraw.back());
-    EXPECT_TRUE(m.main.item(Menu::Mnungam).enabled);
-    (void)balls;
-}
-
-TEST_F(DrawTest, OneHitKeepsNewGameOffUntilTheLostBet)
-{
-    test::pickNumbers(m, test::picksForHits(m, 4, 1));
-    test::placeBet(m, "5");
-    std::set<bool> newGameDuringDraw;
-    host.onEvents = [&] { newGameDuringDraw.insert(m.main.item(Menu::Mnungam).enabled); };
-    test::play(m);
-    EXPECT_EQ(newGameDuringDraw, std::set<bool>{false});
-    EXPECT_EQ(m.state.credit, 25);
-}
-
-TEST_F(DrawTest, FractionalBetsKeepTheirFractionInTheCredit)
-{
-    for (Menu style : {Menu::MnuSlow, Menu::MnuFast}) {
-        m.menuClicked(style);
-        const double before = m.state.credit;
-        test::playTurn(m, 4, 3, "2.5");  // factor 15: 37.5
-        EXPECT_DOUBLE_EQ(m.state.credit, before + 37.5);
-    }
-    const double before = m.state.credit;
-    test::playTurn(m, 4, 0, "2.5");
-    EXPECT_DOUBLE_EQ(m.state.credit, before - 2.5);
-    EXPECT_EQ(m.state.creditsLost, 2);  // a 16-bit total: 2.5 to the even neighbour
-}
-
-TEST_F(DrawTest, StatusLineShowsTheBallNumberAndTurn)
+TEST_F(Draw, TheStatusLineAndTheHourglassFollowTheTurns)
 {
     m.state.highScores[0] = 2000;
-    m.state.turn = 2;
-    m.random.reseed(5);
-    test::pickNumbers(m, {0, 1, 2, 3});
-    const auto balls = test::predictBalls(m.random, 20);
-    test::placeBet(m, "1");
-    test::play(m);
-    const std::string number = (balls.back() + 1 < 10 ? "0" : "") + std::to_string(balls.back() + 1);
-    EXPECT_EQ(m.stats.Pnlcentre.caption.text(),
-              "Highest Score: 02,000     Balls out: 20   Number: " + number + "     Turn: 03");
-}
-
-TEST_F(DrawTest, HourglassMarksTheTurns)
-{
     for (int turn = 1; turn <= 19; ++turn) {
+        const auto balls = test::predictBalls(m.random, 20);
         test::playTurn(m, 4, 0, "1");
-        const std::string& file = m.main.PicShow.picture.file;
         const char* expected = turn < 4    ? "hg1.bmp"
                                : turn < 8  ? "hg2.bmp"
                                : turn < 12 ? "hg3.bmp"
                                : turn < 18 ? "hg4.bmp"
                                            : "hg5.bmp";
-        EXPECT_TRUE(file.ends_with(expected)) << "turn " << turn << ": " << file;
+        EXPECT_EQ(m.main.PicShow.picture.file, expected) << turn;
         EXPECT_EQ(m.main.PicShow.tooltip, "You have " + std::to_string(20 - turn) + " turns");
+        if (turn == 3) {
+            EXPECT_EQ(m.stats.Pnlcentre.caption.text(), "Highest Score: 02,000     Balls out: 20   Number: " +
+                                                            fmt::zeroPadded2(balls.back() + 1) + "     Turn: 03");
+        }
     }
-    host.answers.push_back(MessageAnswer::Yes);  // the exit question at the end
-    m.state.credit = 100;
-    test::pickNumbers(m, test::picksForHits(m, 4, 0));
-    test::placeBet(m, "1");
-    const auto picture = m.main.PicShow.picture.showings;
-    m.commandClicked(CommandButton::CmdPlay);
-    EXPECT_EQ(m.main.PicShow.tooltip, "Last Turn. Game Over");
-    EXPECT_GT(m.main.PicShow.picture.showings, picture);
+    std::set<std::string> lastTurn;
+    host.onEvents = [&] { lastTurn.insert(m.main.PicShow.picture.file + "|" + m.main.PicShow.tooltip); };
+    host.answers.push_back(MessageAnswer::No);
+    test::playTurn(m, 4, 0, "1");
+    EXPECT_EQ(lastTurn, std::set<std::string>{"hg6.bmp|Last Turn. Game Over"});
+    EXPECT_EQ(m.main.PicShow.picture.file + "|" + m.main.PicShow.tooltip, "hg1.bmp|You have 20 turns");
 }
 
-TEST_F(DrawTest, BallAndResultSounds)
+TEST_F(Draw, BallAndResultSounds)
 {
     test::playTurn(m, 4, 2, "1");
-    EXPECT_EQ(soundsNamed("hit.wav").size(), 2u);
-    EXPECT_EQ(soundsNamed("boot.wav").size(), 18u);
-    EXPECT_TRUE(soundsNamed("small.wav").empty());  // result sounds are off
+    EXPECT_EQ(count("hit.wav"), 2);
+    EXPECT_EQ(count("boot.wav"), 18);
+    EXPECT_EQ(count("small.wav"), 0);  // result sounds are off
     m.menuClicked(Menu::Mnuon);
-    test::playTurn(m, 4, 2, "1");
-    ASSERT_EQ(soundsNamed("small.wav").size(), 1u);
-    EXPECT_EQ(soundsNamed("small.wav")[0].mode, PlayMode::Async);
-    test::playTurn(m, 4, 4, "1");
-    EXPECT_EQ(soundsNamed("mmm.wav").size(), 1u);
-    test::playTurn(m, 4, 1, "1");
-    EXPECT_EQ(soundsNamed("lost.wav").size(), 1u);
+    const struct {
+        Menu level;
+        int spots, hits;
+        const char* sound;
+    } turns[] = {{Menu::Mnueasy, 4, 2, "small.wav"},    {Menu::Mnueasy, 4, 4, "mmm.wav"},
+                 {Menu::Mnueasy, 4, 1, "lost.wav"},     {Menu::Mnumedium, 10, 2, "lost.wav"},
+                 {Menu::Mnumedium, 10, 4, "small.wav"}, {Menu::Mnumedium, 9, 4, "mmm.wav"},
+                 {Menu::Mnumedium, 9, 2, "small.wav"},  {Menu::Mnuhardest, 10, 4, "small.wav"},
+                 {Menu::Mnuhardest, 10, 3, "lost.wav"}, {Menu::Mnuhardest, 10, 5, "mmm.wav"}};
+    for (const auto& t : turns) {
+        m.menuClicked(Menu::Mnungam);
+        m.menuClicked(t.level);
+        const int before = count(t.sound), stops = host.stops;
+        test::playTurn(m, t.spots, t.hits, "1");
+        EXPECT_EQ(count(t.sound), before + 1) << t.spots << " spots, " << t.hits << " hits";
+        EXPECT_EQ(host.sounds.back().mode, PlayMode::Async);
+        EXPECT_GT(host.stops, stops);
+    }
 }
 
-TEST_F(DrawTest, ResultSoundFollowsTheLowestPayingCount)
+// Exit answered No while the last turn's balls fall does not end the game under
+// the draw: the turn settles and the result reaches the high scores.
+TEST_F(Draw, ExitAnsweredNoDuringTheLastDrawKeepsTheResult)
 {
-    m.menuClicked(Menu::Mnuon);
-    m.menuClicked(Menu::Mnuhardest);
-    test::playTurn(m, 10, 3, "1");  // Hardest, 10 spots: 3 hits lose
-    EXPECT_EQ(soundsNamed("lost.wav").size(), 1u);
-    test::playTurn(m, 10, 4, "1");
-    EXPECT_EQ(soundsNamed("small.wav").size(), 1u);
-    test::playTurn(m, 10, 5, "1");
-    EXPECT_EQ(soundsNamed("mmm.wav").size(), 1u);
+    m.state.turn = kTurnsPerGame - 1;
+    m.state.credit = 700;
+    test::pickNumbers(m, test::picksForHits(m, 4, 2));
+    test::placeBet(m, "5");
+    host.answers = {MessageAnswer::No, MessageAnswer::No};
+    host.onEvents = [&] {
+        if (host.messages.empty()) m.commandClicked(CommandButton::Cmdexit);
+    };
+    test::play(m);
+    EXPECT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(m.state.highScores[4], 735);
+    EXPECT_TRUE(m.hsc.Txtnam[4].enabled);
 }
 
-TEST_F(DrawTest, HandlersRunWhileTheDrawWaitsAndClosingEndsItCleanly)
+TEST_F(Draw, ClosingTheGameMidDrawEndsItCleanly)
 {
     test::pickNumbers(m, {0, 1, 2, 3});
     test::placeBet(m, "5");

@@ -1,181 +1,185 @@
-// The high-score table as the machine holds it: loading into the window, saving,
-// the reset, the captions and the "of Average" percentages.
+// The high-score window: the table loaded into it, its captions and "of Average"
+// percentages, typing a name, saving, the reset, and what the store reports.
 #include <gtest/gtest.h>
 
-#include <limits>
-
-#include "engine/machine/machine.h"
-#include "support/fake_host.h"
 #include "support/game_driver.h"
 
 namespace ferlow {
 namespace {
 
-class HighScoresTest : public ::testing::Test {
+// After a finished game's name entry: all but Play, with the board as the last
+// turn left it.
+constexpr const char* kAfterTheGame = "Bet Exit NewGame ChangeNumbers Difficulty ScoreStyle main prize stats";
+
+class HighScores : public ::testing::Test {
 protected:
+    // Opens place 1 for a name as the end of a game does.
+    void openNameEntry()
+    {
+        test::startGame(m);
+        m.state.turn = kTurnsPerGame - 1;
+        m.state.credit = 9001;
+        test::playTurn(m, 4, 0, "1");
+        ASSERT_TRUE(m.hsc.Txtnam[0].enabled);
+    }
     test::FakeHost host;
     Machine m{host};
 };
 
-TEST_F(HighScoresTest, LoadFillsScoresCaptionsAndNameFields)
+TEST_F(HighScores, TheStoredTableWithItsCaptionsAndPercentages)
 {
-    host.stored = {{{20000, "Alice"}, {2000, "  Bob  "}, {0, "Carol"}, {750, "Ferlow"}, {400, "Ferlow"}}};
+    host.stored = {{{5000, "Alice"}, {2000, "  Bob  "}, {0, "Carol"}, {750, "Ferlow"}, {400, "Ferlow"}}};
     m.startUp();
-    EXPECT_EQ(m.state.highScores[0], 20000);
-    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "20,0001 Highest Score ");
+    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "5,0001 Highest Score ");
     EXPECT_EQ(m.hsc.Lblhi[2].caption.text(), "3 Highest Score ");
     EXPECT_EQ(m.hsc.Lblhi[3].caption.text(), "7504 Highest Score ");
     EXPECT_EQ(m.hsc.Txtnam[1].text, "Bob");
-    // Loading is not player input: nothing saved, no field unlocked.
-    EXPECT_EQ(host.writes, 0);
     for (const auto& field : m.hsc.Txtnam) EXPECT_FALSE(field.enabled);
-}
-
-TEST_F(HighScoresTest, PercentagesAreOfTheRaisedAverage)
-{
-    host.stored = {{{5000, "A"}, {2000, "B"}, {0, "C"}, {750, "D"}, {400, "E"}}};
-    m.startUp();
-    // No ticket yet: the average falls back to 20000, raised by 15 percent.
+    EXPECT_EQ(host.writes, 0);  // loading is no player input
+    // No ticket yet: the Average is 20000, raised by 15 percent.
     EXPECT_EQ(m.state.average, 23000);
-    EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "21.7% of Average");
     EXPECT_EQ(m.hsc.Lblp[2].caption.text(), "00.0% of Average");
     EXPECT_EQ(m.hsc.Lblp[4].caption.text(), "01.7% of Average");
-
-    // With a ticket the average comes from its top prize: Easy, 4 spots: 8500.
+    // With a ticket it comes from its table: Easy, 4 spots: 8500.
     m.openingPlayClicked();
     test::pickNumbers(m, {0, 1, 2, 3});
     m.menuClicked(Menu::Mnueasy);
     EXPECT_DOUBLE_EQ(m.state.average, 9775);
     EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "51.2% of Average");
-}
 
-TEST_F(HighScoresTest, SaveFillsEmptyNamesAndWritesEveryPlace)
-{
-    test::startGame(m);
-    m.hsc.Txtnam[2].text = "";
-    m.hsc.Txtnam[0].text = " Dora ";
-    m.state.highScores[0] = 250000;  // far beyond the old 16-bit field
-    test::saveHighScores(m);
-    EXPECT_EQ(host.writes, 1);
-    EXPECT_EQ(m.hsc.Txtnam[2].text, "Ferlow");
-    EXPECT_EQ(host.stored[2].name, "Ferlow");
-    EXPECT_EQ(host.stored[0].name, "Dora");
-    EXPECT_EQ(host.stored[0].score, 250000);
-    EXPECT_TRUE(host.messages.empty());
-}
-
-// A fractional bet leaves a fraction in the credit; the table holds whole numbers.
-TEST_F(HighScoresTest, AFinalCreditEntersAsItsNearestWholeNumber)
-{
-    const struct {
-        double credit;
-        int place;
-        std::int64_t score;
-    } cases[] = {{2500.5, 2, 2500}, {751.5, 4, 752}, {1999.5, 3, 2000}, {400.25, 5, 400}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.credit);
-        test::FakeHost fresh;
-        Machine game{fresh};
-        test::startGame(game);
-        game.state.turn = kTurnsPerGame - 1;
-        game.state.credit = c.credit + 1;
-        test::playTurn(game, 4, 0, "1");  // the last turn loses 1
-        EXPECT_EQ(game.state.highScores[static_cast<std::size_t>(c.place - 1)], c.score);
-        game.hscCloseClicked();
-        EXPECT_EQ(fresh.stored[static_cast<std::size_t>(c.place - 1)].score, c.score);
-    }
-}
-
-// Another game may have saved meanwhile: the window shows what the store holds now.
-TEST_F(HighScoresTest, ASaveShowsTheTableTheStoreHoldsAfterIt)
-{
-    test::startGame(m);
-    host.storedByOthers = {
-        {{9007199254740993, "Other"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {0, "Zed"}, {750, "Ferlow"}}};
-    m.menuClicked(Menu::Mnuvhsc);
-    m.hscCloseClicked();
-    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
-    EXPECT_EQ(m.state.highScores[0], 9007199254740993);
-    EXPECT_EQ(m.hsc.Txtnam[0].text, "Other");
-    EXPECT_EQ(m.hsc.Txtnam[3].text, "Zed");
-    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "9,007,199,254,740,9931 Highest Score ");
-    EXPECT_EQ(m.hsc.Lblhi[3].caption.text(), "4 Highest Score ");
-    // 100 * 9007199254740993 / 23000, to the nearest tenth.
-    EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "39161735890178.2% of Average");
-    EXPECT_EQ(m.hsc.Lblp[3].caption.text(), "00.0% of Average");
-}
-
-// After the player's reset the next save writes this table as it is; later saves
-// keep other games' scores again.
-TEST_F(HighScoresTest, ResetMakesTheNextSaveReplaceTheStoredTable)
-{
-    test::startGame(m);
-    m.menuClicked(Menu::Mnuvhsc);
-    m.hscCloseClicked();
-    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
-    test::resetHighScores(m);
-    m.menuClicked(Menu::Mnuvhsc);
-    m.hscCloseClicked();
-    EXPECT_EQ(host.lastWrite, HighScoreWrite::Replace);
-    m.menuClicked(Menu::Mnuvhsc);
-    m.hscCloseClicked();
-    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
-}
-
-// What became of a damaged or unreadable file is told once, when the main window
-// has come up, not over the opening window.
-TEST_F(HighScoresTest, AStoreProblemIsToldOnceTheMainWindowShows)
-{
-    host.readProblem = "The high-score file \"/p/ferlow.ini\" is damaged; it was kept as \"/p/ferlow.ini.bad\".";
-    m.startUp();
-    EXPECT_TRUE(host.messages.empty());
-    m.openingPlayClicked();
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_TRUE(m.main.window.visible);
-    EXPECT_EQ(host.messages[0].title, "High Scores");
-    EXPECT_EQ(host.messages[0].text, host.readProblem);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
-    m.openingClosed();
-    EXPECT_EQ(host.messages.size(), 1u);
-}
-
-TEST_F(HighScoresTest, AFailedSaveIsToldAndPlayGoesOn)
-{
-    test::startGame(m);
-    host.writeError = "/home/p/.local/share/ferlow/ferlow.ini: Permission denied";
-    test::saveHighScores(m);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_NE(host.messages[0].text.find("Permission denied"), std::string::npos);
-    EXPECT_FALSE(m.ended());
-}
-
-TEST_F(HighScoresTest, ResetChangesMemoryOnlyAndSettlesTheCaptions)
-{
-    host.stored = {{{9000, "Zed"}, {8000, "Yan"}, {7000, "Xi"}, {6000, "Wu"}, {5000, "Vi"}}};
-    test::startGame(m);
-    m.state.rating = 2;
-    m.hsc.PicFace.visible = false;
-    test::resetHighScores(m);
-    EXPECT_EQ(host.writes, 0);
-    EXPECT_EQ(m.state.highScores[0], 5000);
-    EXPECT_EQ(m.state.highScores[4], 400);
-    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "5,0001 Highest Score ");
-    EXPECT_EQ(m.hsc.Lblhi[4].caption.text(), "4005 Highest Score ");
-    for (const auto& field : m.hsc.Txtnam) EXPECT_EQ(field.text, "Ferlow");
-    // The face is refreshed and shown even while the window is hidden.
-    EXPECT_TRUE(m.hsc.PicFace.visible);
-    EXPECT_EQ(m.hsc.PicFace.picture.file, "smile3.bmp");
-}
-
-TEST_F(HighScoresTest, ScoreCaptionsSettleToTheirStandardFormWhateverIsWritten)
-{
-    m.startUp();
+    // Captions settle to their standard form whatever is written into them.
     m.state.highScores[2] = 1234;
     m.hsc.Lblhi[2].caption.set("1,234Highest Score ");
     EXPECT_EQ(m.hsc.Lblhi[2].caption.text(), "1,2343 Highest Score ");
     m.state.creditsLost = 35;
     m.hsc.LblLoss.caption.set("");
     EXPECT_EQ(m.hsc.LblLoss.caption.text(), "You lost 35 credits");
+}
+
+TEST_F(HighScores, TypingANameAtTheEndOfAGame)
+{
+    openNameEntry();
+    EXPECT_EQ(m.hscNameKey(1, 'A'), 'A');
+    EXPECT_EQ(m.hscNameKey(1, 'z'), 'z');
+    EXPECT_EQ(m.hscNameKey(1, kBackspaceKey), kBackspaceKey);
+    for (int key : {int{'1'}, int{' '}, int{'.'}, int{','}, int{'"'}, int{'@'}, int{'['}, int{'`'}, int{'{'}, 0xE9})
+        EXPECT_EQ(m.hscNameKey(1, key), 'n') << key;
+    EXPECT_EQ(m.hscNameKey(2, 'A'), 0);  // a locked field takes nothing
+    m.hscNameClicked(1);                 // a click takes the yellow away
+    EXPECT_EQ(m.hsc.Txtnam[0].back, Color::buttonFace());
+    // Pasted text is filtered like typed keys.
+    m.hscNameEdited(1, "Zo\xC3\xAB\xE2\x82\xACy \"B\"");  // a letter with a diaeresis and a euro sign
+    EXPECT_EQ(m.hsc.Txtnam[0].text, "ZonnynnBn");
+    EXPECT_EQ(host.writes, 0);
+    // The tenth character locks the field and saves at once; the window stays.
+    m.hscNameEdited(1, "Alexandrina");
+    EXPECT_EQ(m.hsc.Txtnam[0].text, "Alexandrin");
+    EXPECT_FALSE(m.hsc.Txtnam[0].enabled);
+    EXPECT_EQ(host.writes, 1);
+    EXPECT_EQ(host.stored[0].name, "Alexandrin");
+    EXPECT_TRUE(m.hsc.window.visible);
+    m.hscFrameClosed();  // closing by the frame acts as Close
+    EXPECT_FALSE(m.hsc.window.visible);
+    EXPECT_EQ(test::enabledControls(m), kAfterTheGame);
+}
+
+TEST_F(HighScores, EnterOnAnEmptyNameSavesFerlowAndCloses)
+{
+    openNameEntry();
+    EXPECT_EQ(m.hscNameKey(1, kEnterKey), 0);
+    EXPECT_FALSE(m.hsc.window.visible);
+    EXPECT_EQ(host.stored[0].name, "Ferlow");
+    EXPECT_EQ(host.stored[0].score, 9000);
+    EXPECT_EQ(test::enabledControls(m), kAfterTheGame);
+    EXPECT_FALSE(m.hsc.Lblsign.visible);
+    EXPECT_FALSE(m.hsc.PicFace.visible);
+}
+
+TEST_F(HighScores, ViewingLocksTheNamesAndClosingSavesTheTable)
+{
+    test::startGame(m);
+    m.hsc.Txtnam[2].text = "";
+    m.hsc.Txtnam[0].text = " Dora ";
+    m.state.highScores[0] = 250000;  // far beyond the old 16-bit field
+    m.menuClicked(Menu::Mnuvhsc);
+    EXPECT_TRUE(m.hsc.window.visible);
+    // Left from the main window's width, not its own.
+    EXPECT_EQ(m.hsc.window.top, 768 * 15 / 2 - m.hsc.window.height / 1.5);
+    EXPECT_EQ(m.hsc.window.left, 1024 * 15 / 2 - 7250 / 1.5);
+    EXPECT_EQ(test::enabledControls(m), "Exit QuickPick ChangeNumbers Difficulty ScoreStyle Board");
+    for (const auto& field : m.hsc.Txtnam) EXPECT_FALSE(field.enabled);
+    EXPECT_EQ(m.hscNameKey(1, 'x'), 0);
+    m.hscCloseClicked();
+    EXPECT_EQ(host.writes, 1);
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
+    EXPECT_EQ(m.hsc.Txtnam[2].text, "Ferlow");  // empty names are filled
+    EXPECT_EQ(host.stored[2].name, "Ferlow");
+    EXPECT_EQ(host.stored[0].name, "Dora");
+    EXPECT_EQ(host.stored[0].score, 250000);
+    EXPECT_EQ(host.stored[4].score, 400);
+    // Viewing leaves the Bet button alone.
+    EXPECT_EQ(test::enabledControls(m), "Exit QuickPick ChangeNumbers Difficulty ScoreStyle Board main prize stats");
+    EXPECT_FALSE(m.state.hscShownFromMenu);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// Another game may have saved meanwhile: the window shows what the store holds
+// after the save.
+TEST_F(HighScores, ASaveShowsTheTableTheStoreHoldsAfterIt)
+{
+    test::startGame(m);
+    host.storedByOthers = {
+        {{9007199254740993, "Other"}, {5000, "Ferlow"}, {2000, "Ferlow"}, {0, "Zed"}, {750, "Ferlow"}}};
+    test::saveHighScores(m);
+    EXPECT_EQ(m.state.highScores[0], 9007199254740993);
+    EXPECT_EQ(m.hsc.Txtnam[3].text, "Zed");
+    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "9,007,199,254,740,9931 Highest Score ");
+    EXPECT_EQ(m.hsc.Lblhi[3].caption.text(), "4 Highest Score ");
+    EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "39161735890178.2% of Average");
+}
+
+// The reset changes the table in memory, without asking; the next save writes
+// it as it is, later saves keep other games' scores again.
+TEST_F(HighScores, ResetReplacesTheStoredTableAtTheNextSave)
+{
+    host.stored = {{{9000, "Zed"}, {8000, "Yan"}, {7000, "Xi"}, {6000, "Wu"}, {5000, "Vi"}}};
+    test::startGame(m);
+    m.state.rating = 2;
+    m.hsc.PicFace.visible = false;
+    test::resetHighScores(m);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.writes, 0);
+    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "5,0001 Highest Score ");
+    EXPECT_EQ(m.hsc.Lblhi[4].caption.text(), "4005 Highest Score ");
+    for (const auto& field : m.hsc.Txtnam) EXPECT_EQ(field.text, "Ferlow");
+    EXPECT_TRUE(m.hsc.PicFace.visible);  // refreshed even while the window is hidden
+    EXPECT_EQ(m.hsc.PicFace.picture.file, "smile3.bmp");
+    test::saveHighScores(m);
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Replace);
+    EXPECT_EQ(host.stored[0].score, 5000);
+    test::saveHighScores(m);
+    EXPECT_EQ(host.lastWrite, HighScoreWrite::Merge);
+}
+
+// A damaged or unreadable file is told once, when the main window has come up;
+// a failed save is told, and play goes on.
+TEST_F(HighScores, WhatTheStoreReportsIsTold)
+{
+    host.readProblem = "The high-score file \"/p/ferlow.ini\" is damaged; it was kept as \"/p/ferlow.ini.bad\".";
+    m.startUp();
+    EXPECT_TRUE(host.messages.empty());
+    m.openingPlayClicked();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title + "|" + host.messages[0].text, "High Scores|" + host.readProblem);
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
+    m.openingClosed();
+    EXPECT_EQ(host.messages.size(), 1u);
+
+    host.writeError = "/home/p/.local/share/ferlow/ferlow.ini: Permission denied";
+    test::saveHighScores(m);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.messages[1].text.find(*host.writeError), std::string::npos);
+    EXPECT_FALSE(m.ended());
 }
 
 }  // namespace

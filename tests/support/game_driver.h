@@ -70,6 +70,30 @@ inline void placeBet(Machine& m, const std::string& amount)
 
 inline void play(Machine& m) { m.commandClicked(CommandButton::CmdPlay); }
 
+// What takes input on the main window now, by name, for one-line checks of what
+// a step turned on and off: the buttons, the menu items that change, the board
+// (when every number takes presses) and the three windows the others lock.
+inline std::string enabledControls(const Machine& m)
+{
+    std::string s;
+    const auto add = [&s](bool on, const char* name) {
+        if (on) s += s.empty() ? name : std::string(" ") + name;
+    };
+    add(m.main.Cmdbet.enabled, "Bet");
+    add(m.main.CmdPlay.enabled, "Play");
+    add(m.main.Cmdexit.enabled, "Exit");
+    add(m.main.item(Menu::Mnungam).enabled, "NewGame");
+    add(m.main.item(Menu::Mnuqp).enabled, "QuickPick");
+    add(m.main.item(Menu::Mnucnum).enabled, "ChangeNumbers");
+    add(m.main.item(Menu::Mnugtyp).enabled, "Difficulty");
+    add(m.main.item(Menu::MnuScStyl).enabled, "ScoreStyle");
+    add(std::all_of(m.main.Lbl1.begin(), m.main.Lbl1.end(), [](const Label& l) { return l.enabled; }), "Board");
+    add(m.main.window.enabled, "main");
+    add(m.prize.window.enabled, "prize");
+    add(m.stats.window.enabled, "stats");
+    return s;
+}
+
 // The player's save of the high scores as they stand: View High Scores, Close.
 inline void saveHighScores(Machine& m)
 {

@@ -1,0 +1,188 @@
+// The end of a game: by its last turn, with the high-score entry in every place
+// and in none, the win message and the rating; by running out of credit; and by
+// the exit question.
+#include <gtest/gtest.h>
+
+#include "engine/rules/format.h"
+#include "support/game_driver.h"
+
+namespace ferlow {
+namespace {
+
+const MessageBox* message(const test::FakeHost& host, const std::string& title)
+{
+    for (const auto& box : host.messages)
+        if (box.title == title) return &box;
+    return nullptr;
+}
+
+// The last turn of a game, ending with `credit` (it loses a bet of 1); the exit
+// question is answered No.
+void finishWith(Machine& m, test::FakeHost& host, double credit)
+{
+    test::startGame(m);
+    m.state.turn = kTurnsPerGame - 1;
+    m.state.credit = credit + 1;
+    host.answers.push_back(MessageAnswer::No);
+    test::playTurn(m, 4, 0, "1");
+}
+
+TEST(GameEnd, TheFinalCreditTakesItsPlaceInTheHighScores)
+{
+    const struct {
+        double credit;
+        int place;  // 0: none
+        std::int64_t score;
+    } cases[] = {{11062, 1, 11062}, {2561, 2, 2561}, {1711, 3, 1711}, {751.5, 4, 752},
+                 {461, 5, 461},     {1000, 0, 0},    {10, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.credit);
+        test::FakeHost host;
+        host.stored = {{{5000, "Ann"}, {2000, "Bob"}, {1000, "Cy"}, {750, "Di"}, {400, "Ed"}}};
+        Machine m(host);
+        finishWith(m, host, c.credit);
+        ASSERT_NE(message(host, "Exit"), nullptr);
+        EXPECT_EQ(message(host, "Exit")->defaultButton, MessageAnswer::No);
+        EXPECT_EQ(m.state.turn, 0);  // a fresh game after No
+        EXPECT_EQ(m.state.credit, 30);
+
+        std::vector<std::int64_t> scores{5000, 2000, 1000, 750, 400};
+        std::vector<std::string> names{"Ann", "Bob", "Cy", "Di", "Ed"};
+        if (c.place > 0) {
+            scores.insert(scores.begin() + (c.place - 1), c.score);
+            names.insert(names.begin() + (c.place - 1), "");
+        }
+        for (std::size_t i = 0; i < 5; ++i) {
+            const bool entered = static_cast<int>(i) + 1 == c.place;
+            EXPECT_EQ(m.state.highScores[i], scores[i]) << i;
+            EXPECT_EQ(m.hsc.Txtnam[i].text, names[i]) << i;
+            EXPECT_EQ(m.hsc.Txtnam[i].enabled, entered) << i;
+            EXPECT_EQ(m.hsc.Txtnam[i].back == palette::yellow, entered) << i;
+        }
+        EXPECT_EQ(m.hsc.Lblsign.visible, c.place > 0);
+        EXPECT_EQ(message(host, "Good"), nullptr);  // not below the fifth score
+        EXPECT_TRUE(m.hsc.window.visible);
+        EXPECT_EQ(test::enabledControls(m), "Exit NewGame ChangeNumbers Difficulty ScoreStyle");
+        EXPECT_TRUE(m.state.statsResetPending);
+
+        // The player types a name and closes the window: the table is saved.
+        if (c.place > 0) m.hscNameEdited(c.place, "Zoe");
+        m.hscCloseClicked();
+        EXPECT_EQ(test::enabledControls(m), "Bet Exit NewGame ChangeNumbers Difficulty ScoreStyle main prize stats");
+        EXPECT_EQ(host.writes, 1);
+        for (std::size_t i = 0; i < 5; ++i) {
+            EXPECT_EQ(host.stored[i].score, scores[i]);
+            EXPECT_EQ(host.stored[i].name, static_cast<int>(i) + 1 == c.place ? "Zoe" : names[i]);
+        }
+    }
+}
+
+// Below the fifth score the game says how it went. The word and the rating (and
+// with it the face) change at different credits: 20000 and 400.
+TEST(GameEnd, TheWinMessageAndTheRatingOfTheFinalCredit)
+{
+    const struct {
+        double credit;
+        const char* word;  // "": no message
+        int rating;
+        const char* face;
+    } rows[] = {{45, "", 6, "sad.bmp"},
+                {61, "Poor but", 6, "sad.bmp"},
+                {399, "Poor but", 6, "sad.bmp"},
+                {400, "Not bad", 6, "sad.bmp"},
+                {401, "Not bad", 5, "straight.bmp"},
+                {1000, "Not bad", 5, "straight.bmp"},
+                {1001, "Good", 4, "smile1.bmp"},
+                {5000, "Good", 4, "smile1.bmp"},
+                {5001, "Very good", 3, "smile2.bmp"},
+                {10000, "Very good", 3, "smile2.bmp"},
+                {10001, "Great", 2, "smile3.bmp"},
+                {20000, "Excellent", 2, "smile3.bmp"},
+                {20001, "Excellent", 1, "smile4.bmp"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.credit);
+        test::FakeHost host;
+        host.stored = {{{90000, "A"}, {80000, "B"}, {70000, "C"}, {60000, "D"}, {50000, "E"}}};
+        Machine m(host);
+        finishWith(m, host, r.credit);
+        ASSERT_EQ(host.messages.size(), *r.word ? 2u : 1u);
+        if (*r.word) {
+            EXPECT_EQ(host.messages[0].title, r.word);
+            EXPECT_EQ(host.messages[0].text, "You won " + fmt::grouped(r.credit) + " Credits.");
+            EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+        }
+        EXPECT_EQ(m.state.rating, r.rating);
+        m.hscCloseClicked();
+        test::resetHighScores(m);  // the face follows the rating at the next change of the scores
+        EXPECT_EQ(m.hsc.PicFace.picture.file, r.face);
+        EXPECT_TRUE(m.hsc.PicFace.visible);
+    }
+}
+
+TEST(GameEnd, RunningOutOfCreditStartsANewGameWithoutAnEntry)
+{
+    for (const char* lastBet : {"11", "10.5"}) {  // half a credit is no credit
+        SCOPED_TRACE(lastBet);
+        test::FakeHost host;
+        Machine m(host);
+        test::startGame(m);
+        for (int turn = 0; turn < 19; ++turn) test::playTurn(m, 4, 0, "1");
+        test::playTurn(m, 4, 0, lastBet);
+        ASSERT_NE(message(host, "Game Over"), nullptr);
+        EXPECT_EQ(message(host, "Game Over")->text, "You have no Credit.");
+        EXPECT_EQ(message(host, "Exit"), nullptr);
+        EXPECT_EQ(m.state.credit, 30);
+        EXPECT_EQ(m.state.turn, 0);
+        EXPECT_EQ(m.state.creditsLost, 0);
+        EXPECT_EQ(m.hsc.LblLoss.caption.text(), "You lost 0 credits");
+        EXPECT_FALSE(m.hsc.Lblsign.visible);
+        EXPECT_EQ(m.betDialog.fillinWidthTwips, 0);
+        EXPECT_EQ(test::enabledControls(m), "Bet Exit NewGame ChangeNumbers Difficulty ScoreStyle main prize stats");
+        EXPECT_EQ(m.main.PicShow.tooltip, "You have 20 turns");
+        for (int n = 1; n <= kBoardNumbers; ++n) EXPECT_EQ(m.state.numberStats[n], 0);
+        EXPECT_EQ(m.stats.panel(80).caption.text(), "80,0");
+        m.commandClicked(CommandButton::Cmdbet);
+        EXPECT_FALSE(m.betDialog.Cmdok.enabled);  // no amount held over
+    }
+}
+
+TEST(GameEnd, TheExitQuestion)
+{
+    test::FakeHost host;
+    Machine m(host);
+    test::startGame(m);
+    test::playTurn(m, 4, 2, "5");
+    const double credit = m.state.credit;
+    m.commandDown(CommandButton::Cmdexit);
+    EXPECT_EQ(m.main.Cmdexit.face.file, "plating2.bmp");
+    m.commandUp(CommandButton::Cmdexit);
+    EXPECT_EQ(m.main.Cmdexit.face.file, "plating.bmp");
+    m.commandClicked(CommandButton::Cmdexit);  // answered No with turns left
+    EXPECT_EQ(host.messages.back().text,
+              "Do you wish to exit Ferlow, say no if you won and want your name in the High Scores.");
+    EXPECT_EQ(host.messages.back().icon, MessageIcon::Question);
+    EXPECT_TRUE(m.state.statsResetPending);
+    EXPECT_EQ(m.state.credit, credit);
+    EXPECT_FALSE(m.hsc.window.visible);
+    m.commandUp(CommandButton::Cmdexit);  // releasing the mouse over Exit drops the pending reset
+    EXPECT_FALSE(m.state.statsResetPending);
+
+    host.messages.clear();
+    m.state.credit = 100;
+    host.answers.push_back(MessageAnswer::Yes);
+    m.commandClicked(CommandButton::Cmdexit);
+    ASSERT_EQ(host.messages.size(), 3u);
+    EXPECT_EQ(host.messages[1].title, "Poor but");
+    EXPECT_EQ(host.messages[2].title + "|" + host.messages[2].text, "Thankyou|For playing Ferlow");
+    EXPECT_TRUE(m.ended());
+    EXPECT_TRUE(host.quitCalled);
+    EXPECT_FALSE(m.prize.window.loaded);
+    EXPECT_FALSE(m.hsc.window.loaded);
+    m.state.credit = 99;  // nothing runs after the end
+    m.main.item(Menu::Mnungam).enabled = true;
+    m.menuClicked(Menu::Mnungam);
+    EXPECT_EQ(m.state.credit, 99);
+}
+
+}  // namespace
+}  // namespace ferlow
