@@ -145,7 +145,9 @@ place_bet
 import -window root "$ART/1_bet_placed.png"
 won0=$WON cred0=$CRED
 credit_w0=$(text_width 347 107 116 17) won_w0=$(text_width 347 84 116 17)
-t0=$(now_ms)
+# The game's processor time so far; /proc counts it in clock ticks.
+cpu_ms() { echo $(($(awk '{ print $14 + $15 }' "/proc/$GAME_PID/stat") * 1000 / $(getconf CLK_TCK))); }
+cpu0=$(cpu_ms) t0=$(now_ms)
 button 1
 # A screenshot at a time until Bet lights up after the 20th ball: balls only
 # come, hits only on picks; each moment's balls, hits and texts go to polls.
@@ -167,11 +169,15 @@ while :; do
     ((drawn == 20 && BET_ON)) && break
     sleep 0.1
 done
+busy=$((($(cpu_ms) - cpu0) * 100 / ($(now_ms) - t0)))
 convert "$TMP/first.miff" "$ART/1_first_ball.png"
 import -window root "$ART/1_draw_over.png"
 log "balls: first $((first - t0)) ms after Play, then $(((last - first) / 19)) ms apart; board $BOARD"
 ((first - t0 <= 3000)) || fault "the first ball came $((first - t0)) ms after Play"
 (((last - first) / 19 >= 850 && (last - first) / 19 <= 1150)) || fault "the balls did not come one a second"
+# Waiting for the next second costs next to nothing; a spinning wait takes a core.
+log "the game used $busy % of a core during the draw"
+((busy < 10)) || fault "the draw kept the processor busy: $busy % of a core"
 [[ $BOARD != *'?'* ]] || fault "cells neither empty nor a ball: $BOARD"
 
 # Won and credit change exactly when a hit pays: from the second hit on, or
