@@ -33,8 +33,8 @@ TEST(GameEnd, TheFinalCreditTakesItsPlaceInTheHighScores)
         double credit;
         int place;  // 0: none
         std::int64_t score;
-    } cases[] = {{11062, 1, 11062}, {2561, 2, 2561}, {1711, 3, 1711}, {751.5, 4, 752},
-                 {461, 5, 461},     {1000, 0, 0},    {10, 0, 0}};
+    } cases[] = {{11062, 1, 11062}, {2561, 2, 2561}, {1711, 3, 1711}, {751.5, 4, 752}, {461, 5, 461},
+                 {1000, 0, 0},      {750, 0, 0},     {400, 0, 0},     {10, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.credit);
         test::FakeHost host;
@@ -139,7 +139,10 @@ TEST(GameEnd, RunningOutOfCreditStartsANewGameWithoutAnEntry)
         EXPECT_EQ(m.betDialog.fillinWidthTwips, 0);
         EXPECT_EQ(test::enabledControls(m), "Bet Exit NewGame ChangeNumbers Difficulty ScoreStyle main prize stats");
         EXPECT_EQ(m.main.PicShow.tooltip, "You have 20 turns");
-        for (int n = 1; n <= kBoardNumbers; ++n) EXPECT_EQ(m.state.numberStats[n], 0);
+        for (int n = 1; n <= kBoardNumbers; ++n) {
+            EXPECT_EQ(m.state.numberStats[n], 0);
+            EXPECT_EQ(m.stats.panel(n).back, Color::buttonFace());
+        }
         EXPECT_EQ(m.stats.panel(80).caption.text(), "80,0");
         m.commandClicked(CommandButton::Cmdbet);
         EXPECT_FALSE(m.betDialog.Cmdok.enabled);  // no amount held over

@@ -147,6 +147,7 @@ TEST(Rules, NumberCaptions)
         {fmt::groupedOrEmpty(750), "750"},
         {fmt::groupedOrEmpty(std::int64_t{9007199254740993}), "9,007,199,254,740,993"},
         {fmt::grouped(kMax), "9,223,372,036,854,775,807"},
+        {fmt::grouped(1e19), "10,000,000,000,000,000,000"},
         {fmt::zeroPadded5(2000), "02,000"},
         {fmt::zeroPadded5(123456), "123,456"},
         {fmt::zeroPadded5(std::int64_t{7}), "00,007"},

@@ -35,6 +35,8 @@ TEST(Texts, EveryWindowSaysWhatTheGameSays)
         {"LblHit before a value", [](auto& m) { return m.main.LblhitS.caption.text(); }, "Hits"},
     };
     for (const Text& t : opening) EXPECT_EQ(t.shown(m), t.expected) << t.what;
+    EXPECT_EQ(m.opening.Label9.fore, Color::rgb(192, 0, 0));
+    EXPECT_EQ(m.opening.Label10.fore, Color::rgb(0, 0, 192));
 
     m.openingPlayClicked();
     m.menuClicked(Menu::Mnupri);

@@ -27,11 +27,13 @@ protected:
 
 TEST_F(Windows, StartUpShowsTheOpeningWindowThenAFreshGame)
 {
-    host.clock = 45678;
+    std::vector<bool> mainLoaded;  // at each pass of events
+    host.onEvents = [&] { mainLoaded.push_back(m.main.window.loaded); };
     m.startUp();
+    host.onEvents = nullptr;
     EXPECT_TRUE(m.opening.window.visible);
     EXPECT_EQ(m.opening.window.left, (1024 * 15 - 7485) / 2.0);
-    EXPECT_GE(host.eventPasses, 1);  // it paints before the main window loads
+    EXPECT_FALSE(mainLoaded.at(0));  // it paints before the main window loads
     EXPECT_TRUE(m.main.window.loaded && !m.main.window.visible);
     EXPECT_TRUE(m.instructions.window.loaded && !m.instructions.window.visible);
     EXPECT_TRUE(m.prize.window.loaded && !m.prize.window.visible);
@@ -46,7 +48,8 @@ TEST_F(Windows, StartUpShowsTheOpeningWindowThenAFreshGame)
 
     m.openingPlayClicked();
     EXPECT_TRUE(m.main.window.visible);
-    EXPECT_FALSE(m.opening.window.loaded);
+    EXPECT_FALSE(m.opening.window.loaded || m.opening.window.visible);
+    EXPECT_EQ(m.main.Image1.picture.file, "logo.bmp");
     EXPECT_EQ(m.state.credit, 30);
     EXPECT_EQ(m.state.turnLimit, 20);
     for (Menu item : {Menu::Mnueasy, Menu::MnuSlow, Menu::Mnuoff}) EXPECT_TRUE(m.main.item(item).checked);
@@ -62,6 +65,24 @@ TEST_F(Windows, StartUpShowsTheOpeningWindowThenAFreshGame)
         EXPECT_TRUE(m.main.Shp1[i].enabled);
         EXPECT_EQ(m.main.Lbl1[i].caption.text(), std::to_string(i + 1));
     }
+
+    // Each window's size as its load sets it (the statistics window's width is
+    // its panels' and frame's).
+    m.menuClicked(Menu::Mnuabt);
+    m.aboutOkClicked();
+    m.menuClicked(Menu::MnuHlp);
+    m.helpCloseClicked();
+    test::pickNumbers(m, {0, 1, 2, 3});
+    m.commandClicked(CommandButton::Cmdbet);
+    const std::pair<const WindowState&, WindowSize> sizes[] = {{m.main.window, {7250, 5150}},
+                                                               {m.prize.window, {2550, 4545}},
+                                                               {m.about.window, {5970, 3645}},
+                                                               {m.help.window, {7425, 6480}},
+                                                               {m.instructions.window, {7485, 5300}},
+                                                               {m.betDialog.window, {4560, 2760}},
+                                                               {m.stats.window, {m.stats.window.width, 4335}}};
+    for (const auto& [window, size] : sizes)
+        EXPECT_EQ(window.width + window.height * 1e5, size.width + size.height * 1e5);
 
     // Closing the opening window by its frame also brings up the main window.
     Machine other(host);
