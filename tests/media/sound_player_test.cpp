@@ -1,297 +1,204 @@
-// SoundPlayer: timing of synchronous sounds, the stream closed in silences, failures,
-// driver fallback, lifetime, threads.
-#include "audio_fixtures.h"
-#include "media/sound_player.h"
-
+// The sound player: its output stream is open only while sounds play, the
+// synchronous tick stays short when it has to open the stream again, and what
+// leaves the mixer (SDL's disk driver writes it to a file) is whole and on time.
 #include <SDL_mixer.h>
 
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <csignal>
-#include <cstdio>
-#include <filesystem>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <thread>
+
+#include "media/sound_player.h"
+#include "wav_writer.h"
 
 namespace ferlow::media::test {
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
+using Clip = std::vector<std::int16_t>;
+
+constexpr int kRate = 22050;  // the game's sounds, which the stream takes as they are
+// Room for a loaded machine (sanitizers, two cores shared with builds).
+constexpr auto kSlack = 100ms;
+
+// A square wave that is never zero, so that its first frame shows in the output.
+Clip square(int milliseconds, std::int16_t amplitude, std::size_t halfPeriod)
+{
+    Clip clip(std::size_t(kRate * milliseconds / 1000));
+    for (std::size_t i = 0; i < clip.size(); ++i) clip[i] = (i / halfPeriod) % 2 ? -amplitude : amplitude;
+    return clip;
+}
+std::chrono::microseconds lengthOf(const Clip& c)
+{
+    return std::chrono::microseconds(long(c.size()) * 1'000'000 / kRate);
+}
+
+bool streamOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
+bool waitFor(const std::function<bool()>& done, std::chrono::microseconds limit)
+{
+    for (const auto end = Clock::now() + limit; !done(); std::this_thread::sleep_for(2ms))
+        if (Clock::now() > end) return false;
+    return true;
+}
+
+// The first frame at or after `from` that is not silent, or the output's end.
+std::size_t firstSound(const Clip& out, std::size_t from)
+{
+    while (from < out.size() && out[from] == 0) ++from;
+    return from;
+}
+// Whether `out` holds `clip` whole from frame `at` on.
+bool holds(const Clip& out, std::size_t at, const Clip& c)
+{
+    return at + c.size() <= out.size() && std::equal(c.begin(), c.end(), out.begin() + long(at));
+}
+
+// SDL's audio driver for one scope; the tests run on the dummy driver otherwise.
+struct Driver {
+    explicit Driver(const char* name) { setenv("SDL_AUDIODRIVER", name, 1); }
+    ~Driver() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+};
 
 class SoundPlayerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        writeWav(tick_, tickClip_);
-        writeWav(tone_, toneClip_);
-        writeWav(long_, longClip_);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);                    // no sound card, unless a test asks for a driver
+        setenv("SDL_DISKAUDIOFILE", path("out.raw").c_str(), 1);  // where the disk driver writes
     }
-    std::string path(const char* name) const { return dir_.filePath(name).toStdString(); }
-
-    // Times playSync and checks it against the clip's length and deadline.
-    void expectSyncTiming(SoundPlayer& player, const std::string& file, const Clip& clip)
+    std::string write(const char* name, const Clip& clip)
     {
-        const auto start = Clock::now();
-        ASSERT_TRUE(player.playSync(file));
-        const auto elapsed = Clock::now() - start;
-        EXPECT_GE(elapsed, lengthOf(clip));
-        EXPECT_LE(elapsed, lengthOf(clip) + SoundPlayer::kSyncMargin + kSchedulingSlack);
-        std::printf("    playSync of a %lld ms clip (%s) took %.1f ms\n",
-                    static_cast<long long>(lengthOf(clip).count() / 1000), player.driverName().c_str(),
-                    std::chrono::duration<double, std::milli>(elapsed).count());
+        const std::vector<std::uint8_t> bytes = ::media::encodeWav(clip, kRate);
+        std::ofstream(path(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return path(name);
+    }
+    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+
+    // Runs `script` on a player with SDL's disk driver and returns what it put
+    // out since its stream last opened (the driver starts its file afresh).
+    Clip capture(const std::function<void(SoundPlayer&)>& script)
+    {
+        {
+            Driver disk("disk");
+            SoundPlayer player;
+            script(player);
+            EXPECT_TRUE(waitFor([] { return !streamOpen() || Mix_Playing(-1) == 0; }, 2s));
+        }  // closing the device ends the file
+        std::ifstream in(path("out.raw"), std::ios::binary);
+        Clip out;
+        for (std::int16_t frame; in.read(reinterpret_cast<char*>(&frame), 2);) out.push_back(frame);
+        return out;
     }
 
-    QTemporaryDir dir_;
-    const Clip tickClip_ = squareClip(kRate / 20, 4000, 5);       // 50 ms
-    const Clip toneClip_ = squareClip(kRate * 3 / 20, 9000, 25);  // 150 ms
-    const std::string tick_ = path("tick.wav");
-    const std::string tone_ = path("tone.wav");
-    const Clip longClip_ = squareClip(kRate, 5000, 30);  // 1 s
-    const std::string long_ = path("long.wav");
+    QTemporaryDir dir;
+    const Clip tick = square(48, 4000, 5);  // as long as the game's tick
+    const std::string tickFile = write("tick.wav", tick);
 };
 
-class SyncTimingTest : public SoundPlayerTest, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(SyncTimingTest, PlaySyncLastsTheClipAndNoLongerThanItsDeadline)
+// A click may hold the game up about as long as the tick lasts: 70 ms at most,
+// also when the tick has to open the stream again. A reopened stream that does
+// not play (the tick then waits out its deadline) or a slow reopen fails.
+TEST_F(SoundPlayerTest, TheTickReturnsPromptlyAfterTheStreamReopens)
 {
-    ScopedEnv driver("SDL_AUDIODRIVER", GetParam());
-    ScopedEnv output("SDL_DISKAUDIOFILE", path("out.raw"));
-    SoundPlayer player;
-    ASSERT_TRUE(player.isOpen());
-    ASSERT_EQ(player.driverName(), GetParam());
-    expectSyncTiming(player, tick_, tickClip_);
-    expectSyncTiming(player, tone_, toneClip_);
-    expectSyncTiming(player, tick_, tickClip_);  // cached now
-}
-
-// The game's tick is 48 ms and a click may hold up the game at most 70 ms,
-// also when the tick has to open the stream again. The best of three
-// reopens must make it, with a little room for a loaded machine; a reopened
-// stream that does not play (the tick then waits out its deadline) or a slow
-// reopen does not.
-TEST_P(SyncTimingTest, PlaySyncReturnsPromptlyWhenItHasToOpenTheStream)
-{
-    ScopedEnv driver("SDL_AUDIODRIVER", GetParam());
-    ScopedEnv output("SDL_DISKAUDIOFILE", path("out.raw"));
-    const Clip tick = squareClip(kRate * 48 / 1000, 4000, 5);
-    writeWav(tick_, tick);
-    SoundPlayer player;
-    ASSERT_TRUE(player.playSync(tick_));
-    auto best = Clock::duration::max();
-    for (int round = 0; round < 3; ++round) {
-        ASSERT_TRUE(waitUntilStreamClosed(SoundPlayer::kIdleClose + 2 * kSchedulingSlack)) << "round " << round;
-        const auto start = Clock::now();
-        ASSERT_TRUE(player.playSync(tick_));
-        const auto elapsed = Clock::now() - start;
-        EXPECT_GE(elapsed, lengthOf(tick));
-        best = std::min(best, elapsed);
-    }
-    EXPECT_LE(best, 70ms + kSchedulingSlack / 4);
-    std::printf("    playSync of a 48 ms tick on a closed stream (%s): best of 3 %.1f ms\n", GetParam(),
-                std::chrono::duration<double, std::milli>(best).count());
-}
-
-INSTANTIATE_TEST_SUITE_P(Drivers, SyncTimingTest, ::testing::Values("dummy", "disk"));
-
-TEST_F(SoundPlayerTest, TheStreamClosesInASilenceAndTheNextSoundOpensIt)
-{
-    SoundPlayer player;
-    ASSERT_TRUE(player.playAsync(tick_));
-    const auto played = Clock::now();
-    ASSERT_TRUE(waitUntilStreamClosed(lengthOf(tickClip_) + SoundPlayer::kIdleClose + 2 * kSchedulingSlack));
-    EXPECT_GE(Clock::now() - played, SoundPlayer::kIdleClose);
-    player.stopAll();  // nothing to halt, and nothing to crash on
-    EXPECT_TRUE(player.isOpen());
-
-    // Sounds that come just as the stream closes, or just after.
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_TRUE(player.playAsync(tick_)) << i;
-        EXPECT_TRUE(streamOpen()) << i;
-        std::this_thread::sleep_for(lengthOf(tickClip_) + SoundPlayer::kIdleClose - 10ms + i * 4ms);
-    }
-    expectSyncTiming(player, tone_, toneClip_);
-}
-
-TEST_F(SoundPlayerTest, PlaySyncGivesUpAtItsDeadlineWhenTheClipNeverEnds)
-{
-    SoundPlayer player;
-    ASSERT_TRUE(player.isOpen());
-    stallAudioDevice(true);
-    const auto start = Clock::now();
-    EXPECT_TRUE(player.playSync(tone_));
-    const auto elapsed = Clock::now() - start;
-    stallAudioDevice(false);
-    EXPECT_GE(elapsed, lengthOf(toneClip_) + SoundPlayer::kSyncMargin);
-    EXPECT_LE(elapsed, lengthOf(toneClip_) + SoundPlayer::kSyncMargin + kSchedulingSlack);
-    // The stalled clip was dropped; the next one plays normally.
-    EXPECT_EQ(Mix_Playing(-1), 0);
-    expectSyncTiming(player, tick_, tickClip_);
-}
-
-TEST_F(SoundPlayerTest, PlayAsyncReturnsAtOnce)
-{
-    SoundPlayer player;
-    const auto start = Clock::now();
-    EXPECT_TRUE(player.playAsync(long_));
-    EXPECT_TRUE(player.playAsync(tick_));
-    EXPECT_LT(Clock::now() - start, kSchedulingSlack);
-    EXPECT_EQ(Mix_Playing(-1), 1);  // the tick replaced the tone on one channel
-}
-
-TEST_F(SoundPlayerTest, UnloadableFilesReturnFalseAndAreRetriedLater)
-{
-    SoundPlayer player;
-    const std::string missing = path("missing.wav");
-    const std::string garbage = path("garbage.wav");
-    {
-        std::FILE* f = std::fopen(garbage.c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fputs("RIFF but not really a wave file", f);
-        std::fclose(f);
-    }
-    const auto start = Clock::now();
-    EXPECT_FALSE(player.playAsync(missing));
-    EXPECT_FALSE(player.playSync(missing));
-    EXPECT_FALSE(player.playAsync(garbage));
-    EXPECT_FALSE(player.playSync(garbage));
-    EXPECT_FALSE(player.playSync(""));
-    EXPECT_LT(Clock::now() - start, kSchedulingSlack);
-
-    // The file turns up (or is repaired) while the game runs.
-    writeWav(missing, tickClip_);
-    writeWav(garbage, tickClip_);
-    EXPECT_TRUE(player.playAsync(missing));
-    EXPECT_TRUE(player.playSync(garbage));
-}
-
-TEST_F(SoundPlayerTest, LoadedSoundsStayCachedForTheRun)
-{
-    SoundPlayer player;
-    ASSERT_TRUE(player.playAsync(tick_));
-    std::filesystem::remove(tick_);
-    EXPECT_TRUE(player.playAsync(tick_));
-    EXPECT_TRUE(player.playSync(tick_));
-}
-
-TEST_F(SoundPlayerTest, StopAllEndsAWaitingPlaySyncEarly)
-{
-    SoundPlayer player;
-    ASSERT_TRUE(player.playAsync(long_));
-    Clock::time_point returned;
-    std::thread waiter([&] {
-        EXPECT_TRUE(player.playSync(long_));
-        returned = Clock::now();
-    });
-    ASSERT_TRUE(waitUntilPlaying(2, 2s));
-    const auto stopped = Clock::now();
-    player.stopAll();
-    EXPECT_EQ(Mix_Playing(-1), 0);
-    waiter.join();
-    EXPECT_LT(returned - stopped, kSchedulingSlack);
-}
-
-TEST_F(SoundPlayerTest, PlayersCanBeDestroyedAndCreatedAgain)
-{
-    for (int run = 0; run < 3; ++run) {
+    for (const char* driverName : {"dummy", "disk"}) {
+        Driver driver(driverName);
         SoundPlayer player;
-        ASSERT_TRUE(player.isOpen()) << "run " << run;
-        EXPECT_EQ(player.driverName(), "dummy");
-        EXPECT_TRUE(player.playAsync(tone_));
-        expectSyncTiming(player, tick_, tickClip_);
-    }  // destroyed while the async tone may still be playing
-}
-
-TEST_F(SoundPlayerTest, ASecondPlayerWhileOneIsAliveStaysSilent)
-{
-    SoundPlayer first;
-    ASSERT_TRUE(first.isOpen());
-    {
-        SoundPlayer second;
-        EXPECT_FALSE(second.isOpen());
-        EXPECT_EQ(second.driverName(), "");
-        const auto start = Clock::now();
-        EXPECT_FALSE(second.playSync(tone_));
-        EXPECT_FALSE(second.playAsync(tone_));
-        second.stopAll();
-        EXPECT_LT(Clock::now() - start, kSchedulingSlack);
-    }
-    // The second one's destruction left the first one's device alone.
-    expectSyncTiming(first, tick_, tickClip_);
-    SoundPlayer third;
-    EXPECT_FALSE(third.isOpen());
-}
-
-TEST_F(SoundPlayerTest, FallsBackToTheDummyDriverWhenNoDeviceOpens)
-{
-    {
-        // SDL initialises the disk driver, but its output file cannot be created.
-        ScopedEnv driver("SDL_AUDIODRIVER", "disk");
-        ScopedEnv output("SDL_DISKAUDIOFILE", path("no-such-folder/out.raw"));
-        SoundPlayer player;
-        ASSERT_TRUE(player.isOpen());
-        EXPECT_EQ(player.driverName(), "dummy");
-        expectSyncTiming(player, tick_, tickClip_);
-    }
-    {
-        ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
-        SoundPlayer player;
-        ASSERT_TRUE(player.isOpen());
-        EXPECT_EQ(player.driverName(), "dummy");
-    }
-    {
-        // The fallback did not stick: the next player gets the driver asked for.
-        ScopedEnv driver("SDL_AUDIODRIVER", "disk");
-        ScopedEnv output("SDL_DISKAUDIOFILE", path("out.raw"));
-        SoundPlayer player;
-        EXPECT_EQ(player.driverName(), "disk");
+        auto best = Clock::duration::max();
+        for (int round = 0; round < 3; ++round) {
+            ASSERT_TRUE(waitFor([] { return !streamOpen(); }, SoundPlayer::kIdleClose + 2 * kSlack)) << driverName;
+            const auto start = Clock::now();
+            ASSERT_TRUE(player.playSync(tickFile));
+            const auto took = Clock::now() - start;
+            EXPECT_GE(took, lengthOf(tick)) << driverName;
+            best = std::min(best, took);
+        }
+        EXPECT_LE(best, 70ms + kSlack / 4) << driverName;
     }
 }
 
-TEST_F(SoundPlayerTest, LeavesSigintAndSigtermToTheApplication)
+// The next sound opens the closed stream again and comes out from its very
+// first frame, within 50 ms, and nothing else: the tick (loaded while the stream
+// was open before) and a sound loaded into the reopened stream.
+TEST_F(SoundPlayerTest, TheFirstSoundAfterAReopenComesOutWholeAndAtOnce)
 {
-    // SDL would otherwise take them over, and Ctrl+C or logout would not quit the game.
-    struct sigaction intBefore {
-    }, termBefore{}, intAfter{}, termAfter{};
-    sigaction(SIGINT, nullptr, &intBefore);
-    sigaction(SIGTERM, nullptr, &termBefore);
-    SoundPlayer player;
-    ASSERT_TRUE(player.isOpen());
-    sigaction(SIGINT, nullptr, &intAfter);
-    sigaction(SIGTERM, nullptr, &termAfter);
-    EXPECT_EQ(intAfter.sa_handler, intBefore.sa_handler);
-    EXPECT_EQ(termAfter.sa_handler, termBefore.sa_handler);
-}
-
-TEST_F(SoundPlayerTest, CallsFromSeveralThreadsDoNotDeadlock)
-{
-    SoundPlayer player;
-    std::atomic<bool> done{false};
-    std::vector<std::thread> others;
-    for (int t = 0; t < 2; ++t) {
-        others.emplace_back([&, t] {
-            while (!done) {
-                player.playAsync(t == 0 ? tone_ : tick_);
-                std::this_thread::sleep_for(3ms);
-                if (t == 1) {
-                    player.stopAll();
-                }
-            }
+    const Clip tone = square(100, 12000, 50);
+    const std::string toneFile = write("tone.wav", tone);
+    for (const bool sync : {true, false}) {
+        const Clip& first = sync ? tick : tone;
+        const Clip out = capture([&](SoundPlayer& player) {
+            ASSERT_TRUE(player.playSync(tickFile));
+            ASSERT_TRUE(waitFor([] { return !streamOpen(); }, SoundPlayer::kIdleClose + 2 * kSlack));
+            ASSERT_TRUE(sync ? player.playSync(tickFile) : player.playAsync(toneFile));
+            ASSERT_TRUE(waitFor([] { return !streamOpen(); }, lengthOf(first) + SoundPlayer::kIdleClose + 3 * kSlack));
         });
+        const std::size_t at = firstSound(out, 0);
+        EXPECT_LE(at, std::size_t(kRate / 20)) << "sync " << sync;
+        EXPECT_TRUE(holds(out, at, first)) << "sync " << sync;
+        EXPECT_EQ(firstSound(out, at + first.size()), out.size()) << "sync " << sync;
     }
-    const auto start = Clock::now();
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(player.playSync(tick_));
+}
+
+// The stream is open only while sounds play: it closes once they have ended
+// and a silence has passed, never cutting a sound longer than that silence.
+TEST_F(SoundPlayerTest, TheStreamClosesAfterASilenceAndNeverCutsASound)
+{
+    const Clip longer = square(600, 8000, 20);
+    const std::string longerFile = write("long.wav", longer);
+    const Clip out = capture([&](SoundPlayer& player) {
+        ASSERT_TRUE(player.playAsync(longerFile));
+        const auto played = Clock::now();
+        ASSERT_TRUE(waitFor([] { return !streamOpen(); }, lengthOf(longer) + SoundPlayer::kIdleClose + 3 * kSlack));
+        EXPECT_GE(Clock::now() - played, lengthOf(longer) + SoundPlayer::kIdleClose);
+    });
+    EXPECT_TRUE(holds(out, firstSound(out, 0), longer));
+}
+
+TEST_F(SoundPlayerTest, StopAllSilencesEveryChannel)
+{
+    const std::string a = write("a.wav", square(1000, 8000, 20)), b = write("b.wav", square(2000, 6000, 30));
+    const Clip out = capture([&](SoundPlayer& player) {
+        ASSERT_TRUE(player.playAsync(a));
+        std::thread waiter([&] { EXPECT_TRUE(player.playSync(b)); });
+        EXPECT_TRUE(waitFor([] { return Mix_Playing(-1) == 2; }, 2s));
+        std::this_thread::sleep_for(30ms);  // both are mixed for a while
+        player.stopAll();
+        waiter.join();
+        std::this_thread::sleep_for(60ms);
+    });
+    EXPECT_NE(std::find(out.begin(), out.end(), 8000 + 6000), out.end()) << "never both at once";
+    const auto silence =
+        std::size_t(std::find_if(out.rbegin(), out.rend(), [](auto s) { return s != 0; }) - out.rbegin());
+    EXPECT_GE(silence, std::size_t(kRate / 25)) << "no silence after stopAll";
+    EXPECT_LT(out.size() - silence - firstSound(out, 0), std::size_t(kRate)) << "a sound went on";
+}
+
+TEST_F(SoundPlayerTest, AMissingFileAnswersFalse)
+{
+    SoundPlayer player;
+    EXPECT_FALSE(player.playAsync(path("missing.wav")));
+    EXPECT_FALSE(player.playSync(path("missing.wav")));
+}
+
+// Where no device opens, the player falls back to SDL's dummy driver: sounds
+// are timed the same, and silent.
+TEST_F(SoundPlayerTest, WithoutADeviceTheDummyDriverStandsIn)
+{
+    for (const char* driverName : {"no-such-driver", "disk"}) {
+        // The disk driver starts, but its output file cannot be created.
+        setenv("SDL_DISKAUDIOFILE", path("no/such/folder").c_str(), 1);
+        Driver driver(driverName);
+        SoundPlayer player;
+        ASSERT_TRUE(player.isOpen()) << driverName;
+        EXPECT_EQ(player.driverName(), "dummy");
+        const auto start = Clock::now();
+        EXPECT_TRUE(player.playSync(tickFile));
+        EXPECT_GE(Clock::now() - start, lengthOf(tick));
     }
-    done = true;
-    for (auto& t : others) {
-        t.join();
-    }
-    EXPECT_LT(Clock::now() - start, 4 * (lengthOf(tickClip_) + SoundPlayer::kSyncMargin));
 }
 
 }  // namespace
