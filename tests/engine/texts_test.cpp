@@ -35,8 +35,12 @@ TEST(Texts, EveryWindowSaysWhatTheGameSays)
         {"LblHit before a value", [](auto& m) { return m.main.LblhitS.caption.text(); }, "Hits"},
     };
     for (const Text& t : opening) EXPECT_EQ(t.shown(m), t.expected) << t.what;
-    EXPECT_EQ(m.opening.Label9.fore, Color::rgb(192, 0, 0));
-    EXPECT_EQ(m.opening.Label10.fore, Color::rgb(0, 0, 192));
+    const std::pair<Color, Color> colours[] = {
+        {m.opening.Label9.fore, Color::rgb(192, 0, 0)},     {m.opening.Label10.fore, Color::rgb(0, 0, 192)},
+        {m.opening.Label1.back, Color::rgb(192, 192, 192)}, {m.main.Lblname.back, Color::rgb(0, 128, 0)},
+        {m.main.Lblname.fore, Color::rgb(255, 255, 255)},   {m.instructions.Lblins1.back, Color::windowBackground()},
+        {m.instructions.Lblins2.fore, Color::windowText()}};
+    for (const auto& [shown, expected] : colours) EXPECT_EQ(shown, expected);
 
     m.openingPlayClicked();
     m.menuClicked(Menu::Mnupri);
@@ -103,6 +107,8 @@ TEST(Texts, TheAuxiliaryWindowsAndTheBetDialog)
     m.menuClicked(Menu::Mnuabt);
     EXPECT_EQ(m.about.window.caption + "|" + m.about.Cmdok.caption, "About Ferlow|&Ok");
     EXPECT_TRUE(m.about.Label2.caption.text().starts_with("Ferlow V 2.05\n")) << m.about.Label2.caption.text();
+    for (const Label* notice : {&m.about.Label1, &m.about.SSpnlreg, &m.about.Label5})
+        EXPECT_FALSE(notice->caption.text().empty());
     m.aboutOkClicked();
     m.menuClicked(Menu::MnuHlp);
     EXPECT_EQ(m.help.window.caption + "|" + m.help.CmdClose.caption + "|" + m.help.CmdClose.tooltip,

@@ -72,15 +72,18 @@ TEST_F(Windows, StartUpShowsTheOpeningWindowThenAFreshGame)
     m.aboutOkClicked();
     m.menuClicked(Menu::MnuHlp);
     m.helpCloseClicked();
+    test::saveHighScores(m);
     test::pickNumbers(m, {0, 1, 2, 3});
     m.commandClicked(CommandButton::Cmdbet);
-    const std::pair<const WindowState&, WindowSize> sizes[] = {{m.main.window, {7250, 5150}},
-                                                               {m.prize.window, {2550, 4545}},
-                                                               {m.about.window, {5970, 3645}},
-                                                               {m.help.window, {7425, 6480}},
-                                                               {m.instructions.window, {7485, 5300}},
-                                                               {m.betDialog.window, {4560, 2760}},
-                                                               {m.stats.window, {m.stats.window.width, 4335}}};
+    const std::pair<const WindowState&, WindowSize> sizes[] = {
+        {m.main.window, {7250, 5150}},
+        {m.prize.window, {2550, 4545}},
+        {m.about.window, {5970, 3645}},
+        {m.help.window, {7425, 6480}},
+        {m.instructions.window, {7485, 5300}},
+        {m.betDialog.window, {4560, 2760}},
+        {m.hsc.window, {5580 + 120, 3105 + 405}},  // client area and frame
+        {m.stats.window, {m.stats.window.width, 4335}}};
     for (const auto& [window, size] : sizes)
         EXPECT_EQ(window.width + window.height * 1e5, size.width + size.height * 1e5);
 
@@ -97,9 +100,8 @@ TEST_F(Windows, NewGameKeepsTheSettings)
     m.menuClicked(Menu::Mnuhard);
     m.menuClicked(Menu::MnuFast);
     m.menuClicked(Menu::Mnuon);
-    test::playTurn(m, 5, 4, "10");  // Hard, 5 spots, 4 hits: factor 22
-    m.main.item(Menu::Mnuseven).checked = true;
-    m.menuClicked(Menu::Mnucnum);
+    test::playTurn(m, 5, 4, "10");               // Hard, 5 spots, 4 hits: factor 22
+    m.main.item(Menu::Mnuseven).checked = true;  // the board stays locked from the draw
     m.state.betHeld = true;
     const int drawn = test::predictBalls(m.random, 20)[0] + 1;
     ASSERT_EQ(m.main.LblWon.caption.text(), "Won 220");
@@ -237,7 +239,7 @@ TEST_F(Windows, TheStatisticsWindow)
     m.menuClicked(Menu::Mnustats);
     EXPECT_EQ(m.stats.panel(n).caption.text(), caption);
     m.statsFrameClosed();  // the close box unloads
-    EXPECT_FALSE(m.stats.window.loaded);
+    EXPECT_FALSE(m.stats.window.loaded || m.main.item(Menu::Mnustats).checked);
     m.menuClicked(Menu::Mnustats);
     EXPECT_EQ(m.stats.panel(n).caption.text(), "");  // design state until drawn again
     EXPECT_EQ(m.state.numberStats[n], 13);           // the count is kept
@@ -292,7 +294,7 @@ TEST_F(Windows, AboutHelpAndInstructionsLockTheGameUntilClosed)
     EXPECT_EQ(m.main.window.pointer, Pointer::Hourglass);
     EXPECT_EQ(m.help.Image1.picture.file, "help.bmp");
     m.helpCloseClicked();
-    m.mainActivated();
+    m.windowActivated(WindowId::Main);
     EXPECT_EQ(m.main.window.pointer, Pointer::Default);
 
     // The instructions fill their text at load and again at activation.

@@ -58,6 +58,7 @@ public:
         const bool usable = m.main.window.visible && m.main.window.enabled;
         if (static_cast<int>(test::pickedPositions(m).size()) != s.spots) return "the board disagrees with the picks";
         if (drawn > 22) return "more than 22 numbers drawn";
+        if (m.betDialog.fillinWidthTwips > kGaugeWidthTwips - 55) return "the gauge runs past its frame";
         if (s.turn < 0 || s.turn > s.turnLimit) return "turn out of range";
         if (s.credit < 1) return "a game goes on without credit";
         if (!one({Menu::Mnuon, Menu::Mnuoff}) || !one({Menu::MnuFast, Menu::MnuSlow}) ||
