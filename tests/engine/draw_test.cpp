@@ -13,12 +13,7 @@ namespace {
 class Draw : public ::testing::Test {
 protected:
     void SetUp() override { test::startGame(m); }
-    int count(const char* sound) const
-    {
-        int n = 0;
-        for (const auto& s : host.sounds) n += s.path == sound;
-        return n;
-    }
+    int count(const char* sound) const { return host.played(sound); }
     int marked(ListImage image) const
     {
         int n = 0;

@@ -34,13 +34,10 @@ TEST_F(Windows, StartUpShowsTheOpeningWindowThenAFreshGame)
     EXPECT_TRUE(m.opening.window.visible);
     EXPECT_EQ(m.opening.window.left, (1024 * 15 - 7485) / 2.0);
     EXPECT_FALSE(mainLoaded.at(0));  // it paints before the main window loads
-    EXPECT_TRUE(m.main.window.loaded && !m.main.window.visible);
-    EXPECT_TRUE(m.instructions.window.loaded && !m.instructions.window.visible);
-    EXPECT_TRUE(m.prize.window.loaded && !m.prize.window.visible);
-    EXPECT_TRUE(m.stats.window.loaded && !m.stats.window.visible);
+    for (const WindowState* w : {&m.main.window, &m.instructions.window, &m.prize.window, &m.stats.window})
+        EXPECT_TRUE(w->loaded && !w->visible);
     ASSERT_EQ(host.sounds.size(), 1u);
-    EXPECT_EQ(host.sounds[0].path, "ferlow.wav");
-    EXPECT_EQ(host.sounds[0].mode, PlayMode::Async);
+    EXPECT_TRUE(host.sounds[0].path == "ferlow.wav" && host.sounds[0].mode == PlayMode::Async);
     // The main window and the prize window side by side centred across, the main
     // and statistics windows top to bottom.
     EXPECT_EQ(m.main.window.left, (1024 * 15 - (7260 + 2550)) / 2.0);
@@ -50,8 +47,7 @@ TEST_F(Windows, StartUpShowsTheOpeningWindowThenAFreshGame)
     EXPECT_TRUE(m.main.window.visible);
     EXPECT_FALSE(m.opening.window.loaded || m.opening.window.visible);
     EXPECT_EQ(m.main.Image1.picture.file, "logo.bmp");
-    EXPECT_EQ(m.state.credit, 30);
-    EXPECT_EQ(m.state.turnLimit, 20);
+    EXPECT_TRUE(m.state.credit == 30 && m.state.turnLimit == 20);
     for (Menu item : {Menu::Mnueasy, Menu::MnuSlow, Menu::Mnuoff}) EXPECT_TRUE(m.main.item(item).checked);
     for (Menu item : {Menu::MnuFast, Menu::Mnuon, Menu::Mnumedium}) EXPECT_FALSE(m.main.item(item).checked);
     EXPECT_EQ(test::enabledControls(m), "Exit QuickPick ChangeNumbers Difficulty ScoreStyle Board main prize stats");

@@ -2,6 +2,7 @@
 // and messages, scripted answers, and an in-memory high-score store.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -61,6 +62,10 @@ public:
     }
 
     void playSound(const std::string& path, PlayMode mode) override { sounds.push_back({path, mode}); }
+    int played(const std::string& path) const
+    {
+        return static_cast<int>(std::count_if(sounds.begin(), sounds.end(), [&](auto& s) { return s.path == path; }));
+    }
     void stopSound() override { ++stops; }
     void beep() override { ++beeps; }
 
@@ -75,6 +80,14 @@ public:
     }
 
     ScreenSize screenSize() override { return screen; }
+
+    // The stored table on one line: "5000 Ann|2000 Bob|...".
+    std::string storedText() const
+    {
+        std::string text;
+        for (const auto& entry : stored) text += std::to_string(entry.score) + " " + entry.name + "|";
+        return text.substr(0, text.size() - 1);
+    }
 
     HighScoreAnswer readHighScores() override { return {stored, true, readProblem}; }
     HighScoreAnswer writeHighScores(const StoredHighScores& table, HighScoreWrite how) override
