@@ -165,20 +165,5 @@ TEST_F(BetDialog, HoldKeepsTheAmountForTheNextTurns)
     EXPECT_TRUE(dialog.Cmdhold.enabled);
 }
 
-// After a refusal the main window takes input; New Game then empties the board,
-// and the bet for the old ticket goes with it.
-TEST_F(BetDialog, NewGameWithTheDialogOpenAbandonsTheBet)
-{
-    test::playTurn(m, 4, 0, "5");  // a lost turn offers New Game
-    m.commandClicked(CommandButton::Cmdbet);
-    m.betTextEdited("0");
-    m.betOkClicked();
-    m.menuClicked(Menu::Mnungam);
-    EXPECT_FALSE(dialog.window.visible);
-    m.betTextEdited("5");
-    m.betOkClicked();
-    EXPECT_EQ(test::enabledControls(m), "Exit NewGame QuickPick Difficulty Board main prize stats");  // no Play
-}
-
 }  // namespace
 }  // namespace ferlow

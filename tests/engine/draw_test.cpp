@@ -48,32 +48,6 @@ TEST(DrawFromStart, TheFirstDrawIsTheGeneratorsFirstNumbers)
     EXPECT_EQ(order, (std::vector<int>{25, 12, 37, 46, 51, 70, 72, 20, 27, 76, 77, 9, 60, 16, 68}));
 }
 
-TEST_F(Draw, NoHitsLosesTheBetAfterTheLastBall)
-{
-    test::pickNumbers(m, test::picksForHits(m, 4, 1));
-    test::placeBet(m, "10");
-    m.commandDown(CommandButton::CmdPlay);  // the pressed face goes when the draw starts
-    std::set<std::string> playFace;
-    std::set<double> credits;
-    std::set<bool> newGame;
-    host.onEvents = [&] {
-        credits.insert(m.state.credit);
-        playFace.insert(m.main.CmdPlay.face.file);
-        newGame.insert(m.main.item(Menu::Mnungam).enabled);
-    };
-    test::play(m);
-    EXPECT_EQ(credits, std::set<double>{30});
-    EXPECT_EQ(playFace, std::set<std::string>{"plating.bmp"});
-    EXPECT_EQ(newGame, std::set<bool>{false});  // one hit pays nothing
-    EXPECT_EQ(m.state.credit, 20);
-    EXPECT_EQ(m.hsc.LblLoss.caption.text(), "You lost 10 credits");
-    // The captions keep the turn just played; the lost bet enables New Game.
-    EXPECT_EQ(m.main.LblCred.caption.text() + "|" + m.main.LblcredS.caption.text() + "|" +
-                  m.main.LblBet.caption.text() + "|" + m.main.LblHit.caption.text(),
-              "Credit 20|Credit 20|Bet 10|Hits  1");
-    EXPECT_EQ(test::enabledControls(m), "Bet Exit NewGame ChangeNumbers ScoreStyle main prize stats");
-}
-
 // Every later hit recomputes the prize; each payment adds only what is not yet
 // paid, so the credit rises by exactly the final prize, in either style.
 TEST_F(Draw, TheCreditRisesByExactlyTheFinalPrize)
@@ -104,11 +78,26 @@ TEST_F(Draw, TheCreditRisesByExactlyTheFinalPrize)
         EXPECT_FALSE(newGame.front());  // Play disabled it; the second hit enables it
         EXPECT_TRUE(newGame.back());
     }
-    host.onEvents = nullptr;
+
+    // Fewer hits than pay lose the bet after the last ball; the pressed face of
+    // Play goes when the draw starts, and the captions keep the turn just played.
     const double before = m.state.credit;
-    test::playTurn(m, 4, 0, "2.5");
+    test::pickNumbers(m, test::picksForHits(m, 4, 1));
+    test::placeBet(m, "2.5");
+    m.commandDown(CommandButton::CmdPlay);
+    std::set<std::string> during;
+    host.onEvents = [&] {
+        during.insert(fmt::plain(m.state.credit) + " " + m.main.CmdPlay.face.file +
+                      (m.main.item(Menu::Mnungam).enabled ? " NewGame" : ""));
+    };
+    test::play(m);
+    EXPECT_EQ(during, std::set<std::string>{fmt::plain(before) + " plating.bmp"});
     EXPECT_DOUBLE_EQ(m.state.credit, before - 2.5);
     EXPECT_EQ(m.state.creditsLost, 2);  // a 16-bit total: 2.5 to the even neighbour
+    EXPECT_EQ(m.hsc.LblLoss.caption.text(), "You lost 2 credits");
+    EXPECT_EQ(m.main.LblcredS.caption.text() + "|" + m.main.LblBet.caption.text() + "|" + m.main.LblHit.caption.text(),
+              "Credit " + fmt::grouped(before - 2.5) + "|Bet 3|Hits  1");  // whole credits shown
+    EXPECT_EQ(test::enabledControls(m), "Bet Exit NewGame ChangeNumbers ScoreStyle main prize stats");
 }
 
 // One credit per pass of the event loop: every whole value is painted on the way,

@@ -26,36 +26,6 @@ protected:
     Machine m{host};
 };
 
-TEST_F(HighScores, TheStoredTableWithItsCaptionsAndPercentages)
-{
-    host.stored = {{{5000, "Alice"}, {2000, "  Bob  "}, {0, "Carol"}, {750, "Ferlow"}, {400, "Ferlow"}}};
-    m.startUp();
-    EXPECT_EQ(m.hsc.Lblhi[0].caption.text(), "5,0001 Highest Score ");
-    EXPECT_EQ(m.hsc.Lblhi[2].caption.text(), "3 Highest Score ");
-    EXPECT_EQ(m.hsc.Lblhi[3].caption.text(), "7504 Highest Score ");
-    EXPECT_EQ(m.hsc.Txtnam[1].text, "Bob");
-    for (const auto& field : m.hsc.Txtnam) EXPECT_FALSE(field.enabled);
-    EXPECT_EQ(host.writes, 0);  // loading is no player input
-    // No ticket yet: the Average is 20000, raised by 15 percent.
-    EXPECT_EQ(m.state.average, 23000);
-    EXPECT_EQ(m.hsc.Lblp[2].caption.text(), "00.0% of Average");
-    EXPECT_EQ(m.hsc.Lblp[4].caption.text(), "01.7% of Average");
-    // With a ticket it comes from its table: Easy, 4 spots: 8500.
-    m.openingPlayClicked();
-    test::pickNumbers(m, {0, 1, 2, 3});
-    m.menuClicked(Menu::Mnueasy);
-    EXPECT_DOUBLE_EQ(m.state.average, 9775);
-    EXPECT_EQ(m.hsc.Lblp[0].caption.text(), "51.2% of Average");
-
-    // Captions settle to their standard form whatever is written into them.
-    m.state.highScores[2] = 1234;
-    m.hsc.Lblhi[2].caption.set("1,234Highest Score ");
-    EXPECT_EQ(m.hsc.Lblhi[2].caption.text(), "1,2343 Highest Score ");
-    m.state.creditsLost = 35;
-    m.hsc.LblLoss.caption.set("");
-    EXPECT_EQ(m.hsc.LblLoss.caption.text(), "You lost 35 credits");
-}
-
 TEST_F(HighScores, TypingANameAtTheEndOfAGame)
 {
     openNameEntry();
