@@ -62,14 +62,14 @@ TEST(HighScoreFile, DamagedFilesAreKeptAsideAndToldWhere)
         TempFolder folder;
         const fs::path file = folder / "ferlow.ini";
         const auto aside = [&](int n) { return file.string() + ".bad" + (n ? "." + std::to_string(n) : ""); };
-        const std::string child = test::inChild([&] {
+        const std::string child = test::inChildren(1, [&](int) {
             std::string report = failing(faults)() ? "" : "no seccomp";
             for (int n = 0; n < 4; ++n) {
                 writeBytes(file, damaged[n]);
                 report += n < 3 ? loadHighScores(file, test::standardTable()).error : saveHighScores(file, kNew).notice;
             }
             return report;
-        });
+        })[0];
         std::string told;
         for (int n = 0; n < 4; ++n)
             told += "The high-score file \"" + file.string() + (n < 3 ? "\" is" : "\" was") +
@@ -166,14 +166,13 @@ TEST(HighScoreFile, SaveNeverWritesOverWhatItMustNotAndSaysWhy)
         const std::string snapshot =
             "cd '" + folder.path.string() + "' && find . -printf '%p %M %i %l\\n' -type f -exec cat {} +";
         const std::string before = shell(snapshot);
-        const std::string child = test::inChild(
-            [&] {
-                if (c.fault && !c.fault()) return std::string("the fault cannot be made");
-                const std::string loaded = loadHighScores(file, test::standardTable()).error;
-                const SaveResult saved = saveHighScores(file, kNew);
-                return (saved.ok ? "saved\n" : "") + loaded + "\n" + saved.error;
-            },
-            c.asNobody);
+        const auto loadAndSave = [&](int) {
+            if (c.fault && !c.fault()) return std::string("the fault cannot be made");
+            const std::string loaded = loadHighScores(file, test::standardTable()).error;
+            const SaveResult saved = saveHighScores(file, kNew);
+            return (saved.ok ? "saved\n" : "") + loaded + "\n" + saved.error;
+        };
+        const std::string child = test::inChildren(1, loadAndSave, c.asNobody)[0];
         std::istringstream words("\nCannot save the high scores to \"" + file.string() + "\": |" + c.words);
         for (std::string word; std::getline(words, word, '|');)
             EXPECT_NE(child.find(word), std::string::npos) << c.steps << ": " << child;

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -103,6 +106,11 @@ TEST(HighScoreGame, GamesRunningAtOnceLoseNoScore)
         best[place] = {score(2 - place % 3, 11 - place / 3), name(2 - place % 3, 11 - place / 3)};
     EXPECT_EQ(readBytes(file), formatHighScores(best));
     EXPECT_EQ(entriesOf(file.parent_path()), std::set<std::string>{"ferlow.ini"});
+    // A game holding the lock too long makes a save give up, and say so.
+    const int held = ::open((file.parent_path() / ".ferlow.ini.lock").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_NE(storage::saveHighScores(file, kRead).error.find("another game has held the lock"), std::string::npos);
+    ::close(held);
 }
 
 }  // namespace

@@ -28,10 +28,5 @@ std::set<std::string> entriesOf(const std::filesystem::path& folder);
 // returns what each reported. With `asNobody` a child of a test running as root first
 // becomes nobody, whom permission bits stop.
 std::vector<std::string> inChildren(int count, const std::function<std::string(int)>& body, bool asNobody = false);
-inline std::string inChild(const std::function<std::string()>& body, bool asNobody = false)
-{
-    return inChildren(
-        1, [&](int) { return body(); }, asNobody)[0];
-}
 
 }  // namespace ferlow::test
