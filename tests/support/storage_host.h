@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <utility>
 
 #include "storage/high_score_file.h"
@@ -16,19 +15,16 @@ class StorageHost : public FakeHost {
 public:
     explicit StorageHost(std::filesystem::path file) : store_(std::move(file), standardTable()) {}
 
-    storage::LoadResult lastLoad;
     storage::SaveResult lastSave;
-    int saves = 0;
 
     HighScoreAnswer readHighScores() override
     {
-        lastLoad = store_.load();
-        return {toEngine(lastLoad.table), true, lastLoad.error};
+        const storage::LoadResult loaded = store_.load();
+        return {toEngine(loaded.table), true, loaded.error};
     }
 
     HighScoreAnswer writeHighScores(const StoredHighScores& table, HighScoreWrite how) override
     {
-        ++saves;
         lastSave = store_.save(toStorage(table),
                                how == HighScoreWrite::Replace ? storage::SaveMode::Replace : storage::SaveMode::Merge);
         if (!lastSave.ok) return {{}, false, lastSave.error};
