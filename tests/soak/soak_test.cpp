@@ -3,6 +3,7 @@
 // invariants checked after every event. A failure names the seed and the event.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <random>
@@ -18,7 +19,7 @@ public:
 
     void restart()
     {
-        if (host_) waits_ += host_->waits;
+        if (host_) balls += host_->waits;
         host_ = std::make_unique<test::FakeHost>();
         host_->clock = pick(86400);
         host_->onEvents = [this] {
@@ -47,12 +48,9 @@ public:
     {
         const Machine& m = *m_;
         const GameState& s = m.state;
-        int drawn = 0;
-        for (int flag : s.drawnFlags) drawn += flag;
+        const auto drawn = std::ranges::count(s.drawnFlags, 1);
         const auto one = [&](std::initializer_list<Menu> items) {
-            int checked = 0;
-            for (Menu i : items) checked += m.main.item(i).checked;
-            return checked == 1;
+            return std::ranges::count_if(items, [&](Menu i) { return m.main.item(i).checked; }) == 1;
         };
         const bool ticket = s.spots >= kMinPicks && s.spots <= kMaxPicks;
         const bool usable = m.main.window.visible && m.main.window.enabled;
@@ -77,8 +75,7 @@ public:
         return {};
     }
 
-    // Balls drawn (one wait each) over every session so far.
-    long balls() const { return waits_ + host_->waits; }
+    long balls = 0;  // drawn (one wait each) in the sessions that ended
 
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -101,7 +98,6 @@ private:
     std::unique_ptr<test::FakeHost> host_;
     std::unique_ptr<Machine> m_;
     int depth_ = 0;
-    long waits_ = 0;
     const char* texts_[8] = {"", "0", "5", "12abc", "2.5", "101", "abc", "100"};
     const std::vector<std::function<void()>> events_{
         [this] { m_->numberPressed(pick(kBoardNumbers)); },
@@ -137,10 +133,10 @@ TEST(Soak, EveryInvariantHoldsAfterEveryEvent)
         Monkey monkey(seed);
         for (int event = 1; event <= 400; ++event) {
             monkey.send();
-            const std::string fault = monkey.broken();
-            ASSERT_EQ(fault, "") << "seed " << seed << ", event " << event;
+            ASSERT_EQ(monkey.broken(), "") << "seed " << seed << ", event " << event;
         }
-        balls += monkey.balls();
+        monkey.restart();
+        balls += monkey.balls;
     }
     EXPECT_GT(balls, 20 * 400);  // the monkey played hundreds of turns
 }
