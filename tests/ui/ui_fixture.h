@@ -76,7 +76,6 @@ protected:
         QTest::keyClicks(control<QLineEdit>("Frmbet", "Txtfil"), amount);
         click(control("Frmbet", "Cmdok"));
     }
-    static void playTurn() { click(control("FrmFerlow", "CmdPlay")); }
     // What a screen reader is told of a widget.
     static QString spoken(QWidget* w, QAccessible::Text what = QAccessible::Name)
     {
