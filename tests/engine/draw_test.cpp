@@ -25,29 +25,6 @@ protected:
     Machine m{host};
 };
 
-// The generator is seeded from the clock at start-up; a duplicate is drawn again.
-TEST(DrawFromStart, TheFirstDrawIsTheGeneratorsFirstNumbers)
-{
-    test::FakeHost host;
-    host.clock = 45678;
-    Machine m(host);
-    test::startGame(m);
-    test::pickNumbers(m, {0, 1, 2, 3});
-    test::placeBet(m, "1");
-    std::vector<int> order;
-    host.onEvents = [&] {
-        const std::string& line = m.stats.Pnlcentre.caption.text();
-        const auto at = line.find("Number: ");
-        if (at != std::string::npos && order.size() < 15) {
-            const int n = std::stoi(line.substr(at + 8, 2));
-            if (order.empty() || order.back() != n) order.push_back(n);
-        }
-    };
-    test::play(m);
-    // The first ball falls after the first wait; the status line shows it from then.
-    EXPECT_EQ(order, (std::vector<int>{25, 12, 37, 46, 51, 70, 72, 20, 27, 76, 77, 9, 60, 16, 68}));
-}
-
 // Every later hit recomputes the prize; each payment adds only what is not yet
 // paid, so the credit rises by exactly the final prize, in either style.
 TEST_F(Draw, TheCreditRisesByExactlyTheFinalPrize)

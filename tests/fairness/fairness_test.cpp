@@ -98,6 +98,14 @@ TEST(Fairness, TheGeneratorIsTheOneItSaysItIs)
     EXPECT_EQ(drawn, expected);
     random.reseed(45678);
     EXPECT_EQ(random.below(80), 24);
+
+    // The game seeds it from the clock at start-up (the other tests foresee
+    // every draw from a copy of it).
+    test::FakeHost host;
+    host.clock = 45678;
+    Machine m(host);
+    test::startGame(m);
+    EXPECT_EQ(test::predictBalls(m.random, 4), (std::vector<int>{24, 11, 36, 45}));
 }
 
 }  // namespace

@@ -94,6 +94,13 @@ inline std::string enabledControls(const Machine& m)
     return s;
 }
 
+// The main window's four status panels: "Credit 30|Hits  0|Bet 0|Won 0".
+inline std::string statusPanels(const Machine& m)
+{
+    return m.main.LblCred.caption.text() + "|" + m.main.LblHit.caption.text() + "|" + m.main.LblBet.caption.text() +
+           "|" + m.main.LblwonS.caption.text();
+}
+
 // The player's save of the high scores as they stand: View High Scores, Close.
 inline void saveHighScores(Machine& m)
 {
