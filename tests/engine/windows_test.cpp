@@ -53,6 +53,7 @@ TEST_F(Windows, StartUpShowsTheOpeningWindowThenAFreshGame)
     EXPECT_EQ(m.main.PicShow.picture.file + "|" + m.main.SSPNum.caption.text(), "hg1.bmp|Easy");
     EXPECT_EQ(m.main.LblCred.fore, Color::rgb(155, 155, 155));
     EXPECT_TRUE(m.hsc.PicFace.visible && m.hsc.PicFace.picture.file.empty());  // no rating yet: no face
+    EXPECT_EQ(m.stats.panel(1).caption.text() + " " + m.stats.panel(80).caption.text(), "1,0 80,0");
     for (int i = 0; i < kBoardNumbers; ++i)
         EXPECT_TRUE(!m.main.Shp1[i].visible && m.main.Shp1[i].enabled &&
                     m.main.Lbl1[i].caption.text() == std::to_string(i + 1));
@@ -91,11 +92,11 @@ TEST_F(Windows, NewGameKeepsTheSettings)
     m.menuClicked(Menu::Mnuhard);
     m.menuClicked(Menu::MnuFast);
     m.menuClicked(Menu::Mnuon);
-    test::playTurn(m, 5, 4, "10");               // Hard, 5 spots, 4 hits: factor 22
-    m.main.item(Menu::Mnuseven).checked = true;  // the board stays locked from the draw
+    test::playTurn(m, 10, 4, "10");  // Hard, 10 spots, 4 hits: factor 2; the board stays locked
+    m.main.item(Menu::Mnuseven).checked = true;
     m.state.betHeld = true;
     const int drawn = test::predictBalls(m.random, 20)[0] + 1;
-    ASSERT_EQ(m.main.LblWon.caption.text(), "Won 220");
+    ASSERT_EQ(m.main.LblWon.caption.text(), "Won 20");
 
     m.menuClicked(Menu::Mnungam);
     EXPECT_TRUE(m.state.credit == 30 && m.state.turn == 0 && m.state.spots == 0 && !m.state.betHeld);
@@ -137,7 +138,8 @@ TEST_F(Windows, MenuSettings)
                 m.main.item(Menu::MnuFast).checked && !m.main.item(Menu::MnuSlow).checked);
     m.menuClicked(Menu::Mnuoff);
     m.menuClicked(Menu::MnuSlow);
-    EXPECT_TRUE(m.state.soundMode == SoundMode::Off && m.state.scoreStyle == ScoreStyle::Slow);
+    EXPECT_TRUE(m.state.soundMode == SoundMode::Off && m.state.scoreStyle == ScoreStyle::Slow &&
+                m.main.item(Menu::Mnuoff).checked && !m.main.item(Menu::Mnuon).checked);
 }
 
 TEST_F(Windows, ThePrizeWindow)
