@@ -80,8 +80,7 @@ TEST_F(Bindings, EveryEventReachesTheMachine)
 // lock no other control has while its window is hidden, and the widget of its
 // name shows them once the window shows. Each menu item's lock and check mark
 // likewise. And every widget the player can press, type into, read or look at
-// has a name for screen readers; the help page's picture gives them the page's
-// words, every section, as plain sentences.
+// has a name for screen readers.
 TEST_F(Bindings, WhatTheMachineWritesReachesTheWidgetOfItsName)
 {
     startGame();
@@ -154,6 +153,17 @@ TEST_F(Bindings, WhatTheMachineWritesReachesTheWidgetOfItsName)
                 EXPECT_FALSE(spoken(c).isEmpty())
                     << w->objectName().toStdString() << " " << c->objectName().toStdString();
             }
+}
+
+// A screen reader cannot read the help page's picture: it is given its words.
+TEST_F(Bindings, TheHelpPageGivesScreenReadersItsWords)
+{
+    startGame();
+    chooseMenu("MnuHlp");
+    const QString words = spoken(control("Frmhlpkeno", "Image1"), QAccessible::Description);
+    EXPECT_TRUE(words.startsWith(QString(help::kTitle) + ". " + help::kTagline)) << words.toStdString();
+    for (const help::Section& section : help::kSections) EXPECT_TRUE(words.contains(section.title)) << section.title;
+    for (const char* markup : {"**", "[", "]"}) EXPECT_FALSE(words.contains(markup)) << markup;
 }
 
 // After a refused amount the main window takes input again; going there and
