@@ -84,8 +84,8 @@ TEST(HighScoreFile, DamagedFilesAreKeptAsideAndToldWhere)
 
 TEST(HighScoreFile, JudgesAFileByItsFirst64KiB)
 {
-    const std::string four = " 5000 A\r\n 2000 B\r\n 1000 C\r\n 750 D\r\n";
-    const auto fifthLineEndingAt = [&](std::size_t size) { return four + " 400 Ed" + std::string(size - 42, 'E'); };
+    const std::string four = "5000 A\r\n 2000 B\r\n 1000 C\r\n 750 D\r\n";  // the first line from its first byte
+    const auto fifthLineEndingAt = [&](std::size_t size) { return four + " 400 Ed" + std::string(size - 41, 'E'); };
     const std::tuple<std::string, std::uintmax_t, LoadStatus> cases[] = {
         {four + " 400 Ed\n", 100 << 20, LoadStatus::Loaded},  // and then NUL bytes
         {fifthLineEndingAt(65536), 65536, LoadStatus::Loaded},
@@ -99,6 +99,7 @@ TEST(HighScoreFile, JudgesAFileByItsFirst64KiB)
         const LoadResult loaded = loadHighScores(file, test::standardTable());
         EXPECT_EQ(loaded.status, status) << size;
         EXPECT_TRUE(loaded.table[4].name.starts_with(status == LoadStatus::Loaded ? "Ed" : "Ferlow"));
+        EXPECT_EQ(loaded.table[0].score, 5000);
         EXPECT_EQ(fs::file_size(status == LoadStatus::Loaded ? file : loaded.keptAside), size);
     }
 }
