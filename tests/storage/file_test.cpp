@@ -146,7 +146,7 @@ TEST(HighScoreFile, SaveNeverWritesOverWhatItMustNotAndSaysWhy)
         {"umask 0 && touch d/.ferlow.ini.lock && " + unwritable, {}, "cannot create a temporary|" + why(EACCES), true},
         {good, failing({{SYS_read, EIO}}), "there cannot be read (" + why(EIO) + ")|" + unreadable},
         {damaged, failing({{SYS_renameat2, EIO}}),
-         "there is damaged and could not be moved aside (" + why(EIO) + ")|); the standard"},
+         "there is damaged and could not be moved aside (" + why(EIO) + ")|The high-score file \"|); the standard"},
         {damaged + " && cd d && touch ferlow.ini.bad $(seq -f ferlow.ini.bad.%g 999)", {}, "1000 damaged copies"},
         {good, fileSizeLimit, "cannot write \"|" + why(EFBIG)},
         {good, failing({{SYS_fsync, EIO}}), "to disk: " + why(EIO)},
