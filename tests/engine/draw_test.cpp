@@ -13,7 +13,6 @@ namespace {
 class Draw : public ::testing::Test {
 protected:
     void SetUp() override { test::startGame(m); }
-    int count(const char* sound) const { return host.played(sound); }
     int marked(ListImage image) const
     {
         int n = 0;
@@ -147,9 +146,9 @@ TEST_F(Draw, TheStatusLineAndTheHourglassFollowTheTurns)
 TEST_F(Draw, BallAndResultSounds)
 {
     test::playTurn(m, 4, 2, "1");
-    EXPECT_EQ(count("hit.wav"), 2);
-    EXPECT_EQ(count("boot.wav"), 18);
-    EXPECT_EQ(count("small.wav"), 0);  // result sounds are off
+    EXPECT_EQ(host.played("hit.wav"), 2);
+    EXPECT_EQ(host.played("boot.wav"), 18);
+    EXPECT_EQ(host.played("small.wav"), 0);  // result sounds are off
     m.menuClicked(Menu::Mnuon);
     const struct {
         Menu level;
@@ -163,9 +162,9 @@ TEST_F(Draw, BallAndResultSounds)
     for (const auto& t : turns) {
         m.menuClicked(Menu::Mnungam);
         m.menuClicked(t.level);
-        const int before = count(t.sound), stops = host.stops, clock = host.clock;
+        const int before = host.played(t.sound), stops = host.stops, clock = host.clock;
         test::playTurn(m, t.spots, t.hits, "1");
-        EXPECT_EQ(count(t.sound), before + 1) << t.spots << " spots, " << t.hits << " hits";
+        EXPECT_EQ(host.played(t.sound), before + 1) << t.spots << " spots, " << t.hits << " hits";
         EXPECT_EQ(host.sounds.back().mode, PlayMode::Async);
         EXPECT_GT(host.stops, stops);
         // Medium and Hardest draw 22 distinct balls, the others 20, one a second.
